@@ -1,0 +1,15 @@
+#include "core/errors.h"
+
+namespace lenzor {
+
+std::string FormatMessage1(const std::string& pattern, const std::string& argument) {
+    for (const char* placeholder : {"%s", "%d"}) {
+        auto at = pattern.find(placeholder);
+        if (at != std::string::npos) {
+            return pattern.substr(0, at) + argument + pattern.substr(at + 2);
+        }
+    }
+    return pattern;
+}
+
+}  // namespace lenzor

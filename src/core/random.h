@@ -1,0 +1,16 @@
+// The process-wide pseudo-random generator. Every run draws the same sequence: the seed starts
+// at 0 and the program never reseeds it (tests may, to pin a sequence).
+#pragma once
+
+#include <cstdint>
+
+namespace lenzor {
+
+// One draw from 0..n-1: seed := seed * 134775813 + 1 (mod 2^32), result = high 32 bits of
+// seed * n. A range of 0 or below yields 0 (the seed still advances, as for any draw).
+int32_t Random(int32_t n);
+
+uint32_t RandomSeed();
+void SetRandomSeed(uint32_t seed);
+
+}  // namespace lenzor

@@ -1,0 +1,51 @@
+// Base of every window the program creates with its own window procedure: one procedure finds
+// the object (stored at WM_NCCREATE) and dispatches to HandleMessage. Exceptions never cross
+// into Windows: the procedure parks them, and the message loop reports them.
+#pragma once
+
+#include <windows.h>
+
+#include <exception>
+
+namespace lenzor {
+
+class NativeWindow {
+public:
+    NativeWindow() = default;
+    NativeWindow(const NativeWindow&) = delete;
+    NativeWindow& operator=(const NativeWindow&) = delete;
+    virtual ~NativeWindow();
+
+    HWND Handle() const { return hwnd_; }
+
+protected:
+    struct CreateParams {
+        const wchar_t* className;
+        const wchar_t* title = L"";
+        DWORD style = WS_POPUP;
+        DWORD exStyle = 0;
+        int x = 0, y = 0, width = 0, height = 0;
+        HWND parent = nullptr;
+        UINT classStyle = 0;
+        HBRUSH background = nullptr;
+        HCURSOR cursor = nullptr;
+    };
+
+    // Registers the class (once per process) with the shared procedure and creates the window.
+    // Throws on failure.
+    void CreateNativeWindow(const CreateParams& params);
+    void DestroyNativeWindow();
+
+    // Default: DefWindowProc.
+    virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    HWND hwnd_ = nullptr;
+};
+
+// An exception caught inside a window procedure waits here until the message loop takes it.
+void ParkException(std::exception_ptr error);
+std::exception_ptr TakeParkedException();
+
+}  // namespace lenzor

@@ -1,0 +1,55 @@
+#include "core/random.h"
+
+#include <gtest/gtest.h>
+
+namespace lenzor {
+namespace {
+
+class RandomTest : public ::testing::Test {
+protected:
+    void SetUp() override { saved_ = RandomSeed(); }
+    void TearDown() override { SetRandomSeed(saved_); }
+    uint32_t saved_ = 0;
+};
+
+TEST_F(RandomTest, FollowsTheLinearCongruentialSequenceFromSeedZero) {
+    SetRandomSeed(0);
+    // seed 1: high32(1 * 100) = 0; seed 134775814: high32(134775814 * 1000) = 31
+    EXPECT_EQ(Random(100), 0);
+    EXPECT_EQ(RandomSeed(), 1u);
+    EXPECT_EQ(Random(1000), 31);
+    EXPECT_EQ(RandomSeed(), 134775814u);
+}
+
+TEST_F(RandomTest, DrawsStayInRangeAndCoverIt) {
+    SetRandomSeed(12345);
+    int seen[7] = {};
+    for (int i = 0; i < 7000; ++i) {
+        int v = Random(7);
+        ASSERT_GE(v, 0);
+        ASSERT_LT(v, 7);
+        ++seen[v];
+    }
+    for (int count : seen) {
+        EXPECT_GT(count, 800);
+    }
+}
+
+TEST_F(RandomTest, EmptyOrNegativeRangeYieldsZeroButStillAdvances) {
+    SetRandomSeed(7);
+    EXPECT_EQ(Random(0), 0);
+    EXPECT_EQ(RandomSeed(), 7u * 134775813u + 1u);
+    EXPECT_EQ(Random(-3), 0);
+}
+
+TEST_F(RandomTest, SeedWrapsModulo2To32) {
+    SetRandomSeed(0xFFFFFFFFu);
+    Random(1);
+    EXPECT_EQ(RandomSeed(), 0xFFFFFFFFu * 134775813u + 1u);
+    uint32_t next = RandomSeed() * 134775813u + 1u;
+    int32_t expected = static_cast<int32_t>((uint64_t{next} * 2147483647u) >> 32);
+    EXPECT_EQ(Random(2147483647), expected);
+}
+
+}  // namespace
+}  // namespace lenzor
