@@ -1,0 +1,66 @@
+// What the lens logic needs from the operating system, as two small interfaces the logic owns.
+// The Win32 layer implements them (lens_window_win, lens_system_win); tests use fakes.
+#pragma once
+
+#include "effects/bitmap.h"
+
+#include <cstdint>
+
+namespace lenzor {
+
+struct LensPoint {
+    int x = 0;
+    int y = 0;
+    friend bool operator==(const LensPoint&, const LensPoint&) = default;
+};
+
+// Right and bottom exclusive, virtual-screen coordinates.
+struct LensRect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    int Width() const { return right - left; }
+    int Height() const { return bottom - top; }
+    friend bool operator==(const LensRect&, const LensRect&) = default;
+};
+
+enum class LensBorder { None, ToolWindowFixed, ToolWindowSizeable };
+enum class MarkerCorner { mkNone, mkTopLeft, mkBottomRight };
+
+// The system services: time, pointer, desktop, version, screen capture.
+class LensSystem {
+public:
+    virtual ~LensSystem() = default;
+    virtual uint32_t TickCount() = 0;                 // milliseconds, wraps after ~49.7 days
+    virtual bool PointerPos(LensPoint& position) = 0;  // false when it cannot be read
+    virtual LensRect VirtualScreen() = 0;             // bounding rectangle of all monitors
+    virtual bool IsWin2000OrLater() = 0;              // layered windows available
+    // The screen contents of rect into a bitmap of exactly its size, with the pointer image
+    // drawn in (hot spot on the pointer's pixel) when withPointer and the pointer is showing.
+    virtual void CaptureScreen(const LensRect& rect, bool withPointer, Bitmap24& out) = 0;
+};
+
+// The lens window: a top-level, always-on-top, layered window with a 4-pixel frame in its
+// own colour around the picture area, and a red corner bracket under the frame.
+class LensWindow {
+public:
+    virtual ~LensWindow() = default;
+    virtual LensRect Bounds() = 0;                 // outer rectangle on the screen
+    virtual void Move(int left, int top) = 0;
+    virtual void Resize(int width, int height) = 0;  // outer size
+    virtual void Show() = 0;                       // show, topmost, repaint
+    virtual void Hide() = 0;
+    virtual bool Visible() = 0;
+    virtual void SetBorder(LensBorder border) = 0;
+    virtual uint32_t ExStyle() = 0;
+    virtual void SetExStyle(uint32_t exStyle) = 0;  // replaced whole
+    virtual void SetAlpha(uint8_t alpha) = 0;
+    virtual void StayOnTopNoActivate() = 0;        // SWP_NOSIZE|NOMOVE|NOACTIVATE|SHOWWINDOW|NOOWNERZORDER
+    virtual void ShowCornerMarker(MarkerCorner corner) = 0;
+    virtual int PictureWidth() = 0;                // current size of the picture area
+    virtual int PictureHeight() = 0;
+    virtual void Present(const Bitmap24& picture) = 0;  // paint the picture area 1:1
+};
+
+}  // namespace lenzor
