@@ -47,6 +47,11 @@ public:
     using Exception::Exception;
 };
 
+class EInvalidCast : public Exception {  // an object that is not of the class asked for
+public:
+    using Exception::Exception;
+};
+
 class EImageError : public Exception {  // a picture that cannot be decoded or converted
 public:
     using Exception::Exception;

@@ -1,0 +1,100 @@
+#include "options/ini_file.h"
+
+#include "core/errors.h"
+
+namespace lenzor {
+namespace {
+
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
+// A cut at a byte limit may split the last UTF-8 sequence; drop such a remnant.
+std::string_view WithoutPartialUtf8Tail(std::string_view text) {
+    std::size_t start = text.size();
+    while (start > 0 && (static_cast<unsigned char>(text[start - 1]) & 0xC0) == 0x80) {
+        --start;
+    }
+    if (start == 0) {
+        return text;
+    }
+    auto lead = static_cast<unsigned char>(text[start - 1]);
+    std::size_t expected = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    return text.size() - (start - 1) < expected ? text.substr(0, start - 1) : text;
+}
+
+} // namespace
+
+IniFile::IniFile(std::string path, const TextCodec& codec) : path_(std::move(path)), codec_(codec) {
+    std::string bytes;
+    if (ReadFileBytes(path_, bytes) == FileReadResult::Read) {
+        snapshot_ = Decode(bytes);
+    }
+}
+
+std::optional<std::string> IniFile::ReadString(std::string_view section,
+                                               std::string_view key) const {
+    std::optional<std::string> value =
+        snapshot_.document.Read(ToFile(snapshot_, section), ToFile(snapshot_, key));
+    if (!value) {
+        return std::nullopt;
+    }
+    if (snapshot_.utf8) {
+        return std::string(WithoutPartialUtf8Tail(*value));
+    }
+    return codec_.toUtf8(*value);
+}
+
+void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+    for (std::string_view part : {section, key, value}) {
+        if (part.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos) {
+            throw EIniFileException("Unable to write to " + path_ + ": [" + std::string(section) +
+                                    "] " + std::string(key) +
+                                    " would hold a line break or NUL character");
+        }
+    }
+    Edit edit{std::string(section), std::string(key), std::string(value)};
+    Apply(snapshot_, edit);
+    pending_.push_back(std::move(edit));
+}
+
+void IniFile::Flush() {
+    if (pending_.empty()) {
+        return;
+    }
+    std::string bytes;
+    FileReadResult read = ReadFileBytes(path_, bytes);
+    if (read == FileReadResult::Unreadable) {
+        throw EIniFileException(FormatMessage1("Unable to write to %s", path_));
+    }
+    Content current = read == FileReadResult::Read ? Decode(bytes) : Content{};
+    for (const Edit& edit : pending_) {
+        Apply(current, edit);
+    }
+    ReplaceFileContents(path_, Encode(current));
+    pending_.clear();
+}
+
+IniFile::Content IniFile::Decode(std::string_view bytes) const {
+    Content content;
+    content.utf8 = bytes.starts_with(kUtf8Bom);
+    if (content.utf8) {
+        bytes.remove_prefix(kUtf8Bom.size());
+    }
+    content.document = IniDocument(bytes);
+    return content;
+}
+
+std::string IniFile::Encode(const Content& content) const {
+    return content.utf8 ? std::string(kUtf8Bom) + content.document.Bytes()
+                        : content.document.Bytes();
+}
+
+std::string IniFile::ToFile(const Content& content, std::string_view utf8) const {
+    return content.utf8 ? std::string(utf8) : codec_.fromUtf8(utf8);
+}
+
+void IniFile::Apply(Content& content, const Edit& edit) const {
+    content.document.Write(ToFile(content, edit.section), ToFile(content, edit.key),
+                           ToFile(content, edit.value));
+}
+
+} // namespace lenzor

@@ -1,0 +1,111 @@
+// Windows side of the INI layer's system edge: wide-character paths, MoveFileExW replacement
+// and the ANSI code page.
+#include "options/ini_platform.h"
+
+#include "core/errors.h"
+#include "ui/unicode_win.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+namespace lenzor {
+namespace {
+
+WriteProgressHook g_writeHook = nullptr;
+
+[[noreturn]] void FailWrite(const std::string& path) {
+    throw EIniFileException(FormatMessage1("Unable to write to %s", path));
+}
+
+bool WriteAll(HANDLE file, std::string_view bytes) {
+    std::size_t written = 0;
+    while (written < bytes.size()) {
+        DWORD block = static_cast<DWORD>(std::min(kWriteBlockSize, bytes.size() - written));
+        DWORD n = 0;
+        if (!WriteFile(file, bytes.data() + written, block, &n, nullptr) || n == 0) {
+            return false;
+        }
+        written += n;
+        if (g_writeHook != nullptr && !g_writeHook(written)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+HANDLE CreateUniqueTemporary(const std::string& target, DWORD attributes, std::wstring& tempPath) {
+    static unsigned counter = 0;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        tempPath = Widen(target + ".~" + std::to_string(GetCurrentProcessId()) + "-" +
+                         std::to_string(++counter));
+        HANDLE file = CreateFileW(tempPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                  attributes, nullptr);
+        if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS) {
+            return file;
+        }
+    }
+    return INVALID_HANDLE_VALUE;
+}
+
+} // namespace
+
+FileReadResult ReadFileBytes(const std::string& path, std::string& bytes) {
+    HANDLE file = CreateFileW(Widen(path).c_str(), GENERIC_READ,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        DWORD error = GetLastError();
+        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND
+                   ? FileReadResult::Missing
+                   : FileReadResult::Unreadable;
+    }
+    std::string content;
+    char buffer[8192];
+    DWORD n = 0;
+    bool ok = true;
+    while ((ok = ReadFile(file, buffer, sizeof buffer, &n, nullptr) != 0) && n > 0) {
+        content.append(buffer, n);
+    }
+    CloseHandle(file);
+    if (!ok) {
+        return FileReadResult::Unreadable;
+    }
+    bytes = std::move(content);
+    return FileReadResult::Read;
+}
+
+void ReplaceFileContents(const std::string& path, std::string_view bytes) {
+    std::wstring target = Widen(path);
+    DWORD original = GetFileAttributesW(target.c_str());
+    bool exists = original != INVALID_FILE_ATTRIBUTES;
+    if (exists && (original & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0) {
+        FailWrite(path);
+    }
+    DWORD kept =
+        exists ? original & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE)
+               : 0;
+    std::wstring tempPath;
+    HANDLE file = CreateUniqueTemporary(path, kept != 0 ? kept : FILE_ATTRIBUTE_NORMAL, tempPath);
+    if (file == INVALID_HANDLE_VALUE) {
+        FailWrite(path);
+    }
+    bool ok = WriteAll(file, bytes) && FlushFileBuffers(file);
+    ok = CloseHandle(file) && ok;
+    if (!ok || !MoveFileExW(tempPath.c_str(), target.c_str(),
+                            MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        DeleteFileW(tempPath.c_str());
+        FailWrite(path);
+    }
+}
+
+void SetWriteProgressHookForTesting(WriteProgressHook hook) {
+    g_writeHook = hook;
+}
+
+const TextCodec& SystemAnsiCodec() {
+    static const TextCodec codec{AnsiToUtf8, Utf8ToAnsi};
+    return codec;
+}
+
+} // namespace lenzor
