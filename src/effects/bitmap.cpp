@@ -36,6 +36,9 @@ bool operator==(const Bitmap24& a, const Bitmap24& b) {
     if (a.width_ != b.width_ || a.height_ != b.height_) {
         return false;
     }
+    if (a.Empty()) {
+        return true;  // no rows to compare (and no buffer to hand to memcmp)
+    }
     const std::size_t rowBytes = static_cast<std::size_t>(a.width_) * 3;
     for (int y = 0; y < a.height_; ++y) {
         if (std::memcmp(a.Row(y), b.Row(y), rowBytes) != 0) {

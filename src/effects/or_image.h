@@ -5,9 +5,9 @@
 
 #include "effects/bitmap.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
-#include <string>
 
 namespace lenzor {
 
@@ -25,36 +25,67 @@ public:
     void SetPictureOriginalJpeg(const uint8_t* data, std::size_t size);
     const Bitmap24& PictureOriginal() const;
     // Lets a caller write the source pixels in place (the lens copies each screen grab
-    // straight in); SourceChanged() must follow.
+    // straight in); SourceChanged() must follow. Drops the cached layers at once.
     Bitmap24& MutablePictureOriginal();
+    // Drops the cached layers and renders the new source with the current effects.
     void SourceChanged();
 
+    // The source through the effects of the last rebuild, always the source's size. Its
+    // pixels are rendered here, on the first read after a rebuild, so a caller setting
+    // several properties in a row pays for one pass.
     const Bitmap24& DisplayPicture() const;
 
     // All effect properties back to zero/false, layers dropped, display = source.
     void ResetEffects();
+    // Builds missing layers (noise draws and kernels run here, in call order) and renews the
+    // display picture. Raises ERangeError for a source wider than the effects allow
+    // (row_bound.h).
     void RebuildEffects();
 
-    // Effect properties; every setter clamps, applies its exclusions and rebuilds.
-    int PicBrightness() const;      void SetPicBrightness(int v);
-    int PicContrast() const;        void SetPicContrast(int v);
-    bool PicGrayScale() const;      void SetPicGrayScale(bool v);
-    int PicLightness() const;       void SetPicLightness(int v);
-    int PicDarkness() const;        void SetPicDarkness(int v);
-    int PicSaturation() const;      void SetPicSaturation(int v);
-    int PicSplitlight() const;      void SetPicSplitlight(int v);
-    bool PicInvert() const;         void SetPicInvert(bool v);
-    int PicColorNoise() const;      void SetPicColorNoise(int v);
-    int PicMonoNoise() const;       void SetPicMonoNoise(int v);
-    int PicPosterize() const;       void SetPicPosterize(int v);
-    int PicSolorize() const;        void SetPicSolorize(int v);
-    bool PicEmboss() const;         void SetPicEmboss(bool v);
-    int PicMosaic() const;          void SetPicMosaic(int v);
-    int PicSplitBlur() const;       void SetPicSplitBlur(int v);
-    int PicGaussianBlur() const;    void SetPicGaussianBlur(int v);
-    int PicAntiAlias() const;       void SetPicAntiAlias(int v);
-    int PicTrace() const;           void SetPicTrace(int v);
-    int PicTile() const;            void SetPicTile(int v);
+    // Effect properties; every setter clamps, applies its exclusions and rebuilds, also when
+    // the value is unchanged (a noise setter draws a new pattern every time).
+    int PicBrightness() const;
+    void SetPicBrightness(int value);  // -255..255
+    int PicContrast() const;
+    void SetPicContrast(int value);  // at least -255
+    bool PicGrayScale() const;
+    void SetPicGrayScale(bool value);  // wins over saturation
+    int PicLightness() const;
+    void SetPicLightness(int value);  // at most 255
+    int PicDarkness() const;
+    void SetPicDarkness(int value);  // at most 255
+    int PicSaturation() const;
+    void SetPicSaturation(int value);  // at least -255
+    int PicSplitlight() const;
+    void SetPicSplitlight(int value);  // 0..10 passes
+    bool PicInvert() const;
+    void SetPicInvert(bool value);
+    int PicPosterize() const;
+    void SetPicPosterize(int value);  // at least 0; zeroes PicSolorize
+    int PicSolorize() const;
+    void SetPicSolorize(int value);  // 0..255; zeroes PicPosterize
+
+    // Noise effects, at most one on: each setter zeroes the other.
+    int PicColorNoise() const;
+    void SetPicColorNoise(int value);  // at least 0
+    int PicMonoNoise() const;
+    void SetPicMonoNoise(int value);  // at least 0
+
+    // Structural effects, at most one on: each setter zeroes the six others.
+    bool PicEmboss() const;
+    void SetPicEmboss(bool value);
+    int PicMosaic() const;
+    void SetPicMosaic(int value);  // at least 0, at most the source's longer side
+    int PicSplitBlur() const;
+    void SetPicSplitBlur(int value);  // 0..255
+    int PicGaussianBlur() const;
+    void SetPicGaussianBlur(int value);  // 0..50
+    int PicAntiAlias() const;
+    void SetPicAntiAlias(int value);  // 0..50
+    int PicTrace() const;
+    void SetPicTrace(int value);  // 0..10
+    int PicTile() const;
+    void SetPicTile(int value);  // at least 0; reduced when the tiles hit their 10-pixel floor
 
     // Layer caches, visible for tests.
     bool HasNoiseLayer() const;

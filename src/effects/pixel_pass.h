@@ -1,0 +1,34 @@
+// The per-pixel pass: renders the display picture from a source layer, an optional noise layer
+// and the per-pixel effect properties, one row at a time.
+#pragma once
+
+#include "effects/bitmap.h"
+
+namespace lenzor {
+
+// The per-pixel effect properties as the effect image stores them (already clamped).
+struct PixelEffects {
+    int brightness = 0;
+    int contrast = 0;
+    bool grayScale = false;
+    int lightness = 0;
+    int darkness = 0;
+    int saturation = 0;
+    int splitlight = 0;
+    bool invert = false;
+    int posterize = 0;
+    int solorize = 0;
+};
+
+// display must have the size of source; noise, when given, too. Raises ERangeError for rows
+// wider than kMaxPixelRowPixels. Every formula is computed exactly in 64-bit arithmetic, so no
+// property value can wrap around.
+void RunPixelPass(const Bitmap24& source, const Bitmap24* noise, const PixelEffects& effects,
+                  Bitmap24& display);
+
+// The same pass evaluated pixel by pixel, step by step: the reference RunPixelPass (which
+// works through per-channel tables) is tested against.
+void RunPixelPassReference(const Bitmap24& source, const Bitmap24* noise,
+                           const PixelEffects& effects, Bitmap24& display);
+
+}  // namespace lenzor

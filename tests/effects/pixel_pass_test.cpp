@@ -1,0 +1,131 @@
+#include "effects/pixel_pass.h"
+
+#include "core/errors.h"
+#include "effects/row_bound.h"
+#include "effects/split_light.h"
+#include "test_pictures.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <random>
+
+namespace lenzor {
+namespace {
+
+using test::PixelOf;
+using test::PixelPicture;
+using test::Rgb;
+
+// Renders one pixel with the pass and checks the reference agrees.
+Rgb Render(Rgb in, const PixelEffects& effects, const Bitmap24* noise = nullptr) {
+    const Bitmap24 source = PixelPicture(in);
+    Bitmap24 fast(1, 1), reference(1, 1);
+    RunPixelPass(source, noise, effects, fast);
+    RunPixelPassReference(source, noise, effects, reference);
+    EXPECT_EQ(PixelOf(fast), PixelOf(reference));
+    return PixelOf(fast);
+}
+
+TEST(PixelPass, WorkedExamples) {
+    EXPECT_EQ(Render({200, 100, 127}, {.contrast = 255}), (Rgb{255, 73, 127}));
+    EXPECT_EQ(Render({200, 100, 50}, {.brightness = 20, .darkness = 100}), (Rgb{142, 81, 51}));
+    EXPECT_EQ(Render({200, 100, 60}, {.saturation = 255}), (Rgb{255, 80, 0}));
+    EXPECT_EQ(Render({128, 0, 255}, {.splitlight = 1}), (Rgb{181, 0, 255}));
+    EXPECT_EQ(Render({10, 20, 30}, {.lightness = 255, .invert = true}), (Rgb{0, 0, 0}));
+}
+
+TEST(PixelPass, SplitLightTableIsTheSineCurveRoundedTiesToEven) {
+    const auto& table = SplitLightTable();
+    EXPECT_EQ(table[0], 0);
+    EXPECT_EQ(table[1], 2);
+    EXPECT_EQ(table[85], 127);  // 127.49999999999999, not the real-number tie 127.5
+    EXPECT_EQ(table[128], 181);
+    EXPECT_EQ(table[254], 255);
+    EXPECT_EQ(table[255], 255);
+}
+
+TEST(PixelPass, PosterizeRoundsTiesToEvenAndClampsAfterwards) {
+    EXPECT_EQ(Render({1, 3, 255}, {.posterize = 2}), (Rgb{0, 4, 255}));
+    EXPECT_EQ(Render({250, 150, 50}, {.posterize = 100}), (Rgb{200, 200, 0}));
+    // Posterize wins over a solarize value that was stored beside it.
+    EXPECT_EQ(Render({250, 250, 250}, {.posterize = 100, .solorize = 255}), (Rgb{200, 200, 200}));
+}
+
+TEST(PixelPass, SolarizeInvertsPixelsWhoseMeanPassesTheThreshold) {
+    EXPECT_EQ(Render({156, 156, 156}, {.solorize = 100}), (Rgb{99, 99, 99}));
+    EXPECT_EQ(Render({155, 155, 155}, {.solorize = 100}), (Rgb{155, 155, 155}));
+    EXPECT_EQ(Render({200, 100, 169}, {.solorize = 100}), (Rgb{55, 155, 86}));
+}
+
+TEST(PixelPass, GreyRoundsTiesToEvenAndWinsOverSaturation) {
+    EXPECT_EQ(Render({0, 35, 35}, {.grayScale = true}), (Rgb{24, 24, 24}));  // 24.5
+    EXPECT_EQ(Render({100, 200, 50}, {.grayScale = true, .saturation = 500}),
+              (Rgb{154, 154, 154}));  // 153.5
+    EXPECT_EQ(Render({100, 200, 50}, {.grayScale = true, .invert = true}), (Rgb{101, 101, 101}));
+}
+
+TEST(PixelPass, NoiseIsAddedBeforeClampingAndSplitLight) {
+    const Bitmap24 noise = PixelPicture({200, 30, 0});
+    EXPECT_EQ(Render({100, 100, 100}, {}, &noise), (Rgb{255, 130, 100}));
+    EXPECT_EQ(Render({100, 0, 100}, {.brightness = -255, .splitlight = 1}, &noise),
+              (Rgb{70, 0, 0}));
+}
+
+// Each pair straddles the value where a 32-bit product would wrap around.
+TEST(PixelPass, UnboundedPropertiesAreComputedExactlyPastThirtyTwoBits) {
+    for (int contrast : {16909320, 16909321}) {
+        EXPECT_EQ(Render({0, 254, 127}, {.contrast = contrast}), (Rgb{0, 255, 127}));
+    }
+    for (int saturation : {12632001, 12632002}) {
+        EXPECT_EQ(Render({255, 0, 0}, {.saturation = saturation}), (Rgb{255, 0, 0}));
+    }
+    for (int contrast : {5621684, 5621685}) {  // on posterized values up to 509
+        EXPECT_EQ(Render({255, 0, 127}, {.contrast = contrast, .posterize = 509}),
+                  (Rgb{255, 0, 0}));
+    }
+    EXPECT_EQ(Render({1, 128, 255}, {.lightness = INT_MIN}), (Rgb{0, 0, 255}));
+    EXPECT_EQ(Render({0, 1, 255}, {.darkness = INT_MIN}), (Rgb{0, 255, 255}));
+    EXPECT_EQ(Render({255, 255, 255}, {.posterize = INT_MAX}), (Rgb{0, 0, 0}));
+}
+
+int Pick(std::mt19937& random, std::initializer_list<int> choices) {
+    return *(choices.begin() + random() % choices.size());
+}
+
+TEST(PixelPass, TablesGiveTheReferenceBytesOnRandomPicturesAndEffects) {
+    std::mt19937 random(2024);
+    for (int round = 0; round < 300; ++round) {
+        const int width = Pick(random, {1, 3, 17, 37});
+        const int height = Pick(random, {1, 2, 9, 23});
+        const Bitmap24 source = test::RandomPicture(width, height, random());
+        const Bitmap24 noise = test::RandomPicture(width, height, random());
+        PixelEffects e;
+        e.brightness = Pick(random, {0, 0, -255, -40, 37, 255});
+        e.contrast = Pick(random, {0, 0, -255, -100, 90, 1500, INT_MAX});
+        e.grayScale = random() % 4 == 0;
+        e.lightness = Pick(random, {0, 0, INT_MIN, -300, 120, 255});
+        e.darkness = Pick(random, {0, 0, INT_MIN, -77, 200, 255});
+        e.saturation = Pick(random, {0, 0, -255, -60, 150, 1500, INT_MAX});
+        e.splitlight = Pick(random, {0, 0, 1, 3, 10});
+        e.invert = random() % 3 == 0;
+        e.posterize = Pick(random, {0, 0, 0, 1, 2, 7, 100, 300, INT_MAX});
+        e.solorize = e.posterize != 0 ? 0 : Pick(random, {0, 0, 1, 100, 255});
+        const Bitmap24* noiseLayer = random() % 2 == 0 ? &noise : nullptr;
+        Bitmap24 fast(width, height), reference(width, height);
+        RunPixelPass(source, noiseLayer, e, fast);
+        RunPixelPassReference(source, noiseLayer, e, reference);
+        ASSERT_EQ(fast, reference) << "round " << round;
+    }
+}
+
+TEST(PixelPass, RefusesRowsOfMoreThan32768Pixels) {
+    Bitmap24 widest(kMaxPixelRowPixels, 1), wider(kMaxPixelRowPixels + 1, 1);
+    Bitmap24 display = widest;
+    EXPECT_NO_THROW(RunPixelPass(widest, nullptr, {}, display));
+    display = wider;
+    EXPECT_THROW(RunPixelPass(wider, nullptr, {}, display), ERangeError);
+}
+
+}  // namespace
+}  // namespace lenzor
