@@ -1,0 +1,67 @@
+#include "lens/lens_contrast.h"
+
+#include "core/random.h"
+#include "lens/lens_modes.h"
+#include "lens/lens_render.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
+namespace lenzor {
+namespace {
+
+// Ranges grow with the breakage level, which a hand-edited settings file can make huge; the
+// arithmetic is done in 64 bits and saturated so it can neither overflow nor turn negative
+// beyond what Random treats as an empty range.
+int32_t SaturateInt32(int64_t value) {
+    return static_cast<int32_t>(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
+                                                    std::numeric_limits<int32_t>::max()));
+}
+
+int64_t Draw(int64_t range) {
+    return Random(SaturateInt32(range));
+}
+
+void ApplyBrokenTV(TOrImage& image, int64_t level) {
+    const int64_t a = Draw(level + 10);
+    const int64_t b = Draw(level + 10);
+    if (a == b) {
+        image.SetPicAntiAlias(SaturateInt32(Draw(level + 8)));
+        const int64_t c = Draw(level + 6);
+        const int64_t e = Draw(level + 6);
+        if (c == e) {
+            image.SetPicSplitBlur(SaturateInt32(Draw(level + 10) + 1));
+        }
+    }
+    const int64_t noise = Draw(level * 100 + 400) + level + 10;
+    image.SetPicColorNoise(std::max(0, SaturateInt32(noise)));
+}
+
+}  // namespace
+
+void ApplyContrastEffects(TOrImage& image, int mode, const ContrastSettings& settings) {
+    if (mode == cmFixedGamma) {
+        image.SetPicContrast(settings.fixedContrast);
+        image.SetPicBrightness(settings.fixedBrightness);
+        image.SetPicSaturation(settings.fixedSaturation);
+    } else if (mode == cmBrokenTV) {
+        ApplyBrokenTV(image, settings.breakageTVLevel);
+    }
+}
+
+void RenderContrastStage(int mode, const ContrastSettings& settings, TOrImage& engine,
+                         const Bitmap24& grab, int width, int height, Bitmap24& picture) {
+    if (mode == cmFixedGamma || mode == cmBrokenTV) {
+        engine.SetPictureOriginal(grab);
+        ApplyContrastEffects(engine, mode, settings);
+        StretchNearest(engine.DisplayPicture(), width, height, picture);
+        return;
+    }
+    StretchNearest(grab, width, height, picture);
+    if (mode == cmNegative) {
+        InvertChannels(picture);
+    }
+}
+
+}  // namespace lenzor

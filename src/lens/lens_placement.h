@@ -1,0 +1,34 @@
+// Where the lens window goes for a pointer position, by position mode, on the bounding
+// rectangle of the virtual screen. Pure geometry: the lens applies the result to its window.
+#pragma once
+
+#include "lens/lens_platform.h"
+
+namespace lenzor {
+
+struct PlacementInput {
+    int mode = 0;
+    LensRect lens;  // the window's current outer rectangle
+    LensPoint pointer;
+    LensRect desktop;
+    int cornerTrackOffset = 0;
+    int leftFixed = 0;
+    int topFixed = 0;
+    LensRect vacated;  // where the lens stood before it last fled the pointer
+};
+
+struct Placement {
+    LensPoint topLeft;  // the current position when the lens stays
+    MarkerCorner marker = MarkerCorner::mkNone;
+    LensRect vacated;
+};
+
+// All edges inclusive: the pointer on the right or bottom edge counts as inside.
+bool ContainsPoint(const LensRect& rect, LensPoint p);
+
+// A width x height window at (left, top) lies wholly inside the desktop.
+bool FitsOnDesktop(const LensRect& desktop, int width, int height, int left, int top);
+
+Placement PlaceForMode(const PlacementInput& in);
+
+}  // namespace lenzor

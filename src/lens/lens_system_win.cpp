@@ -1,0 +1,38 @@
+#include "lens/lens_system_win.h"
+
+#include "lens/os_version_win.h"
+#include "lens/screen_capture_win.h"
+
+#include <windows.h>
+
+namespace lenzor {
+
+uint32_t LensSystemWin::TickCount() {
+    return GetTickCount();
+}
+
+bool LensSystemWin::PointerPos(LensPoint& position) {
+    POINT point{};
+    if (!GetCursorPos(&point)) {  // fails on the secure desktop, for one
+        return false;
+    }
+    position = LensPoint{point.x, point.y};
+    return true;
+}
+
+LensRect LensSystemWin::VirtualScreen() {
+    const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
+    const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    return LensRect{left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                    top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+}
+
+bool LensSystemWin::IsWin2000OrLater() {
+    return lenzor::IsWin2000OrLater();
+}
+
+void LensSystemWin::CaptureScreen(const LensRect& rect, bool withPointer, Bitmap24& out) {
+    lenzor::CaptureScreen(withPointer, rect, out);
+}
+
+}  // namespace lenzor

@@ -1,0 +1,17 @@
+// The lens's system services on Win32: tick count, pointer, virtual screen, version, capture.
+#pragma once
+
+#include "lens/lens_platform.h"
+
+namespace lenzor {
+
+class LensSystemWin : public LensSystem {
+public:
+    uint32_t TickCount() override;
+    bool PointerPos(LensPoint& position) override;
+    LensRect VirtualScreen() override;
+    bool IsWin2000OrLater() override;
+    void CaptureScreen(const LensRect& rect, bool withPointer, Bitmap24& out) override;
+};
+
+}  // namespace lenzor

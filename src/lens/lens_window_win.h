@@ -1,0 +1,54 @@
+// The lens window on Win32: an always-on-top layered popup that shows the magnified picture
+// inside a 4-pixel frame, with a red corner bracket under the frame, and never takes the focus.
+#pragma once
+
+#include "effects/bitmap.h"
+#include "lens/lens_platform.h"
+#include "ui/window_win.h"
+
+namespace lenzor {
+
+class LensWindowWin : public LensWindow, public NativeWindow {
+public:
+    static constexpr int kFrameWidth = 4;
+    static constexpr int kMarkerSize = 30;
+
+    // Hidden, 250 x 250, with the sizeable tool-window border until SetBorder chooses another.
+    LensWindowWin();
+    ~LensWindowWin() override;
+
+    LensRect Bounds() override;
+    void Move(int left, int top) override;
+    void Resize(int width, int height) override;
+    void Show() override;
+    void Hide() override;
+    bool Visible() override;
+    void SetBorder(LensBorder border) override;
+    uint32_t ExStyle() override;
+    void SetExStyle(uint32_t exStyle) override;
+    void SetAlpha(uint8_t alpha) override;
+    void StayOnTopNoActivate() override;
+    void ShowCornerMarker(MarkerCorner corner) override;
+    int PictureWidth() override;
+    int PictureHeight() override;
+    void Present(const Bitmap24& picture) override;
+
+    // Whether the system agreed to leave the lens out of screen copies (Windows 10 2004 on).
+    bool ExcludedFromCapture() const { return excludedFromCapture_; }
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    RECT PictureRect() const;
+    void Paint(HDC dc);
+    void ApplyAlpha();
+
+    HWND owner_ = nullptr;
+    uint8_t alpha_ = 255;
+    MarkerCorner marker_ = MarkerCorner::mkNone;
+    Bitmap24 picture_;
+    bool excludedFromCapture_ = false;
+};
+
+}  // namespace lenzor

@@ -1,0 +1,205 @@
+#include "lens/lenzor.h"
+
+#include "lens/lens_placement.h"
+#include "lens/lens_render.h"
+
+#include <algorithm>
+#include <cmath>
+#include <exception>
+#include <utility>
+
+namespace lenzor {
+namespace {
+
+constexpr int kDefaultSide = 250;
+// WS_EX_LAYERED | WS_EX_TRANSPARENT, exactly: the lens lets every click through.
+constexpr uint32_t kClickThroughExStyle = 0x00080020;
+
+LensBorder BorderFor(int mode) {
+    return mode == pmUnderCursor || mode == pmCornerTracker ? LensBorder::None
+                                                            : LensBorder::ToolWindowFixed;
+}
+
+}  // namespace
+
+TLenzor::TLenzor(LensSystem& system, std::unique_ptr<LensWindow> window)
+    : system_(system), window_(AddOwned(std::move(window))),
+      effectImage_(AddOwned(std::make_unique<TOrImage>())),
+      layeredSupported_(system.IsWin2000OrLater()) {
+    window_->Resize(kDefaultSide, kDefaultSide);
+    savedExStyle_ = window_->ExStyle();
+    SetPositionMode(pmCornerTracker);
+}
+
+void TLenzor::SetShown(bool shown) {
+    if (shown) {
+        window_->Show();
+    } else {
+        window_->Hide();
+    }
+}
+
+bool TLenzor::IsShown() {
+    return window_->Visible();
+}
+
+void TLenzor::Tick() {
+    // Unsigned difference: redraws keep coming when the tick count wraps after 49.7 days.
+    if (system_.TickCount() - lastRenderTick_ >= updateInterval_) {
+        UpdateLens(false);
+        lastRenderTick_ = system_.TickCount();
+        return;
+    }
+    LensPoint pointer;
+    if (system_.PointerPos(pointer) && pointer != lastPointer_) {
+        UpdateLens(true);
+    }
+}
+
+std::optional<std::string> TLenzor::TakeNewFailure() {
+    return std::exchange(newFailure_, {});
+}
+
+void TLenzor::RecordFailure(const std::string& text) {
+    if (!newFailure_ && reportedFailures_.insert(text).second) {
+        newFailure_ = text;
+    }
+}
+
+void TLenzor::UpdateLens(bool positionOnly) {
+    if (!IsShown()) {
+        return;
+    }
+    LensPoint pointer;
+    if (!system_.PointerPos(pointer)) {
+        return;
+    }
+    try {
+        PlaceLens(pointer);
+        if (!positionOnly) {
+            RenderLens(pointer);
+            window_->StayOnTopNoActivate();
+        }
+    } catch (const std::exception& e) {
+        RecordFailure(e.what());
+    }
+}
+
+void TLenzor::PlaceLens(LensPoint pointer) {
+    if (holdPosition_) {
+        return;
+    }
+    const LensRect bounds = window_->Bounds();
+    lastPointer_ = pointer;
+    PlacementInput in;
+    in.mode = positionMode_;
+    in.lens = bounds;
+    in.pointer = pointer;
+    in.desktop = system_.VirtualScreen();
+    in.cornerTrackOffset = cornerTrackOffset_;
+    in.leftFixed = leftFixed_;
+    in.topFixed = topFixed_;
+    in.vacated = vacatedRect_;
+    const Placement placement = PlaceForMode(in);
+    vacatedRect_ = placement.vacated;
+    if (placement.topLeft != LensPoint{bounds.left, bounds.top}) {
+        window_->Move(placement.topLeft.x, placement.topLeft.y);
+    }
+    ShowMarker(placement.marker);
+}
+
+// The bracket is only touched when it changes, so that following the pointer does not make it
+// flicker; the window keeps it in its corner when it is resized.
+void TLenzor::ShowMarker(MarkerCorner corner) {
+    if (corner != marker_) {
+        window_->ShowCornerMarker(corner);
+        marker_ = corner;
+    }
+}
+
+void TLenzor::RenderLens(LensPoint pointer) {
+    window_->SetAlpha(static_cast<uint8_t>(alpha_));
+    const int width = window_->PictureWidth();
+    const int height = window_->PictureHeight();
+    if (width <= 0 || height <= 0) {
+        return;  // a lens too small for a picture area has nothing to paint
+    }
+    const RenderGeometry geometry = ComputeRenderGeometry(width, height, zoomFactor_, pointer);
+    system_.CaptureScreen(geometry.grab, true, grab_);
+    RenderContrastStage(contrastMode_, contrast_, *effectImage_, grab_, width, height, picture_);
+    DrawMarker(picture_, geometry.marker);
+    window_->Present(picture_);
+}
+
+bool TLenzor::ContainsPoint(LensPoint pointer) {
+    return lenzor::ContainsPoint(window_->Bounds(), pointer);
+}
+
+void TLenzor::SetZoomFactor(double factor) {
+    if (std::isfinite(factor) && factor > 0) {
+        zoomFactor_ = factor;
+    }
+}
+
+void TLenzor::SetAlpha(int alpha) {
+    alpha_ = std::clamp(alpha, 0, 255);
+}
+
+void TLenzor::SetContrastMode(int mode) {
+    if (mode != contrastMode_) {
+        effectImage_->ResetEffects();
+    }
+    contrastMode_ = mode;
+}
+
+// The border follows the mode: none for the two pointer-following modes, the fixed tool-window
+// border (a thin caption to drag the lens by) otherwise. The extended style is then replaced
+// whole by the one that mode, MouseThrough and HoldPosition call for.
+void TLenzor::SetPositionMode(int mode) {
+    if (mode == pmUnderCursor && !layeredSupported_) {
+        mode = pmCornerTracker;  // click-through needs layered windows
+    }
+    if (mode != positionMode_) {
+        window_->SetBorder(BorderFor(mode));
+    }
+    positionMode_ = mode;
+    window_->SetExStyle(ExStyleFor(mode));
+}
+
+// A pure function of the state rather than of the transition, so the order in which a caller
+// sets mode and HoldPosition cannot leave an under-cursor lens that swallows every click.
+uint32_t TLenzor::ExStyleFor(int mode) const {
+    if (mode == pmUnderCursor) {
+        return holdPosition_ ? savedExStyle_ : kClickThroughExStyle;
+    }
+    if (mode == pmFixedElusive || mode == pmFixed) {
+        return !holdPosition_ && mouseThrough_ && layeredSupported_ ? kClickThroughExStyle
+                                                                    : savedExStyle_;
+    }
+    return savedExStyle_;
+}
+
+void TLenzor::SetMouseThrough(bool value) {
+    mouseThrough_ = value;
+    SetPositionMode(positionMode_);
+}
+
+void TLenzor::SetHoldPosition(bool value) {
+    holdPosition_ = value;
+    SetPositionMode(positionMode_);
+}
+
+int TLenzor::Width() {
+    return window_->Bounds().Width();
+}
+void TLenzor::SetWidth(int width) {
+    window_->Resize(width, Height());
+}
+int TLenzor::Height() {
+    return window_->Bounds().Height();
+}
+void TLenzor::SetHeight(int height) {
+    window_->Resize(Width(), height);
+}
+
+}  // namespace lenzor

@@ -1,0 +1,123 @@
+// TLenzor: the magnifier. Its owner calls Tick from a 10 ms timer; the lens redraws at most once
+// per UpdateInterval (grab around the pointer, contrast stage, marker) and in between only
+// follows the pointer. It talks to the system and its window only through lens_platform.h.
+#pragma once
+
+#include "core/ent_stat.h"
+#include "effects/bitmap.h"
+#include "effects/or_image.h"
+#include "lens/lens_contrast.h"
+#include "lens/lens_modes.h"
+#include "lens/lens_platform.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <set>
+#include <string>
+
+namespace lenzor {
+
+class TLenzor : public TStatisticEntity {
+public:
+    // Owns the window (destroyed first) and its effect engine, both through AddOwned.
+    TLenzor(LensSystem& system, std::unique_ptr<LensWindow> window);
+
+    void SetShown(bool shown);  // shown: topmost at its current place
+    bool IsShown();
+    LensWindow& LensForm() { return *window_; }
+
+    // The periodic entry point, safe whether the lens is shown or not.
+    void Tick();
+
+    // A redraw or move that fails (a capture the system refuses, memory, an effect whose values
+    // overflow) is skipped and the next one tries again; nothing escapes Tick. Each distinct
+    // failure text is handed out once: the owner calls this after Tick and shows the text in
+    // its error box when there is one, so the same failure never brings up a second box.
+    std::optional<std::string> TakeNewFailure();
+
+    // The steps of the update cycle; owners only need Tick.
+    void UpdateLens(bool positionOnly);
+    void PlaceLens(LensPoint pointer);
+    void RenderLens(LensPoint pointer);
+    bool ContainsPoint(LensPoint pointer);
+
+    // Zero, negative, NaN and infinite factors are refused: the current factor stays.
+    double ZoomFactor() const { return zoomFactor_; }
+    void SetZoomFactor(double factor);
+    // Window opacity, 0 invisible .. 255 opaque; clamped into that range when set.
+    int Alpha() const { return alpha_; }
+    void SetAlpha(int alpha);
+    // Changing the mode resets the effect engine; setting the current mode again keeps it.
+    int ContrastMode() const { return contrastMode_; }
+    void SetContrastMode(int mode);
+    // Sets the border and click-through style of the mode (see SetPositionMode in the .cpp).
+    int PositionMode() const { return positionMode_; }
+    void SetPositionMode(int mode);
+    bool MouseThrough() const { return mouseThrough_; }
+    void SetMouseThrough(bool value);
+    bool HoldPosition() const { return holdPosition_; }
+    void SetHoldPosition(bool value);
+
+    // Outer size of the lens window, read from and written to the window itself.
+    int Width();
+    void SetWidth(int width);
+    int Height();
+    void SetHeight(int height);
+
+    // Plain values, used from the next placement or redraw on.
+    uint32_t UpdateInterval() const { return updateInterval_; }
+    void SetUpdateInterval(uint32_t milliseconds) { updateInterval_ = milliseconds; }
+    int CornerTrackOffset() const { return cornerTrackOffset_; }
+    void SetCornerTrackOffset(int pixels) { cornerTrackOffset_ = pixels; }
+    int LeftFixed() const { return leftFixed_; }
+    void SetLeftFixed(int x) { leftFixed_ = x; }
+    int TopFixed() const { return topFixed_; }
+    void SetTopFixed(int y) { topFixed_ = y; }
+    int FixedBrightness() const { return contrast_.fixedBrightness; }
+    void SetFixedBrightness(int value) { contrast_.fixedBrightness = value; }
+    int FixedContrast() const { return contrast_.fixedContrast; }
+    void SetFixedContrast(int value) { contrast_.fixedContrast = value; }
+    int FixedSaturation() const { return contrast_.fixedSaturation; }
+    void SetFixedSaturation(int value) { contrast_.fixedSaturation = value; }
+    int BreakageTVLevel() const { return contrast_.breakageTVLevel; }
+    void SetBreakageTVLevel(int level) { contrast_.breakageTVLevel = level; }
+
+    bool LayeredSupported() const { return layeredSupported_; }
+    const LensRect& VacatedRect() const { return vacatedRect_; }
+    LensPoint LastPointer() const { return lastPointer_; }
+    const TOrImage& EffectImage() const { return *effectImage_; }
+
+private:
+    uint32_t ExStyleFor(int mode) const;
+    void ShowMarker(MarkerCorner corner);
+    void RecordFailure(const std::string& text);
+
+    LensSystem& system_;
+    LensWindow* window_;
+    TOrImage* effectImage_;
+    bool layeredSupported_;
+    bool mouseThrough_ = false;
+    bool holdPosition_ = false;
+    LensRect vacatedRect_;
+    int leftFixed_ = 0;
+    int topFixed_ = 0;
+    LensPoint lastPointer_;
+    uint32_t lastRenderTick_ = 0;
+    uint32_t savedExStyle_ = 0;
+    int contrastMode_ = cmNone;
+    int positionMode_ = pmUnderCursor;
+    ContrastSettings contrast_;
+    uint32_t updateInterval_ = 100;
+    double zoomFactor_ = 2.0;
+    int alpha_ = 160;
+    int cornerTrackOffset_ = 5;
+
+    MarkerCorner marker_ = MarkerCorner::mkNone;
+    Bitmap24 grab_;
+    Bitmap24 picture_;
+    std::optional<std::string> newFailure_;
+    std::set<std::string> reportedFailures_;
+};
+
+}  // namespace lenzor

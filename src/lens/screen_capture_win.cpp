@@ -1,0 +1,150 @@
+#include "lens/screen_capture_win.h"
+
+#include <algorithm>
+#include <cstring>
+#include <stdexcept>
+
+namespace lenzor {
+namespace {
+
+// A memory device context with a top-down 24-bit DIB section selected; its rows have the
+// same layout as Bitmap24's, so the result is one block copy.
+class DibCanvas {
+public:
+    DibCanvas(int width, int height) : height_(height) {
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof(info.bmiHeader);
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = -height;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 24;
+        info.bmiHeader.biCompression = BI_RGB;
+        dc_ = CreateCompatibleDC(nullptr);
+        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits_, nullptr, 0);
+        if (!dc_ || !bitmap_) {
+            Release();
+            throw std::runtime_error("Not enough resources to capture the screen");
+        }
+        previous_ = SelectObject(dc_, bitmap_);
+    }
+    DibCanvas(const DibCanvas&) = delete;
+    DibCanvas& operator=(const DibCanvas&) = delete;
+    ~DibCanvas() { Release(); }
+
+    HDC Dc() const { return dc_; }
+
+    void CopyTo(Bitmap24& out) const {
+        GdiFlush();
+        std::memcpy(out.Data(), bits_, out.Stride() * static_cast<std::size_t>(height_));
+    }
+
+private:
+    void Release() {
+        if (previous_) {
+            SelectObject(dc_, previous_);
+        }
+        if (bitmap_) {
+            DeleteObject(bitmap_);
+        }
+        if (dc_) {
+            DeleteDC(dc_);
+        }
+    }
+
+    int height_;
+    HDC dc_ = nullptr;
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ previous_ = nullptr;
+    void* bits_ = nullptr;
+};
+
+// The screen part of the capture. Only the part on the virtual screen is copied (Wine copies
+// nothing at all when the source leaves the screen); the rest stays black. A failed blit (a
+// locked or secure desktop) leaves the picture black too: the user can do nothing about it
+// and the next redraw tries again.
+void BlitScreen(HDC target, const LensRect& rect) {
+    const int screenLeft = GetSystemMetrics(SM_XVIRTUALSCREEN);
+    const int screenTop = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    const int left = std::max(rect.left, screenLeft);
+    const int top = std::max(rect.top, screenTop);
+    const int right = std::min(rect.right, screenLeft + GetSystemMetrics(SM_CXVIRTUALSCREEN));
+    const int bottom = std::min(rect.bottom, screenTop + GetSystemMetrics(SM_CYVIRTUALSCREEN));
+    if (left >= right || top >= bottom) {
+        return;
+    }
+    HWND desktop = GetDesktopWindow();
+    HDC screen = GetWindowDC(desktop);
+    if (!screen) {
+        return;
+    }
+    BitBlt(target, left - rect.left, top - rect.top, right - left, bottom - top, screen, left, top,
+           SRCCOPY);
+    ReleaseDC(desktop, screen);
+}
+
+void DrawCurrentPointer(HDC target, const LensRect& rect) {
+    CURSORINFO info{};
+    // Under Wine the handle can be missing while no Wine window is under the pointer.
+    if (!GetCursorInfoDynamic(info) || info.flags != CURSOR_SHOWING || !info.hCursor) {
+        return;
+    }
+    DrawPointerImage(target, info.hCursor, info.ptScreenPos, POINT{rect.left, rect.top});
+}
+
+}  // namespace
+
+void CaptureScreen(bool withPointer, const LensRect& rect, Bitmap24& out) {
+    out.SetSize(rect.Width(), rect.Height());
+    if (out.Empty()) {
+        return;
+    }
+    DibCanvas canvas(out.Width(), out.Height());
+    BlitScreen(canvas.Dc(), rect);
+    if (withPointer) {
+        DrawCurrentPointer(canvas.Dc(), rect);
+    }
+    canvas.CopyTo(out);
+}
+
+void CaptureScreenRect(const LensRect& rect, Bitmap24& out) {
+    CaptureScreen(false, rect, out);
+}
+
+bool GetCursorInfoDynamic(CURSORINFO& info) {
+    using GetCursorInfoFunction = BOOL(WINAPI*)(PCURSORINFO);
+    HMODULE user32 = GetModuleHandleW(L"user32.dll");
+    if (!user32) {
+        return false;
+    }
+    auto function = reinterpret_cast<GetCursorInfoFunction>(
+        reinterpret_cast<void*>(GetProcAddress(user32, "GetCursorInfo")));
+    if (!function) {
+        return false;
+    }
+    info.cbSize = sizeof(info);
+    return function(&info) != FALSE;
+}
+
+bool DrawPointerImage(HDC dc, HCURSOR cursor, POINT pointer, POINT origin) {
+    HICON copy = CopyIcon(cursor);
+    if (!copy) {
+        return false;
+    }
+    ICONINFO info{};
+    const bool readable = GetIconInfo(copy, &info) != FALSE;
+    if (readable) {
+        const int x = pointer.x - static_cast<int>(info.xHotspot) - origin.x;
+        const int y = pointer.y - static_cast<int>(info.yHotspot) - origin.y;
+        DrawIconEx(dc, x, y, copy, 0, 0, 0, nullptr, DI_NORMAL);
+        if (info.hbmMask) {
+            DeleteObject(info.hbmMask);
+        }
+        if (info.hbmColor) {
+            DeleteObject(info.hbmColor);
+        }
+    }
+    DestroyIcon(copy);
+    return readable;
+}
+
+}  // namespace lenzor

@@ -1,0 +1,26 @@
+// Screen capture: a rectangle of the screen into a 24-bit bitmap of exactly its size, with the
+// current pointer image drawn in so that its hot spot lands on the pointer's own pixel.
+#pragma once
+
+#include "effects/bitmap.h"
+#include "lens/lens_platform.h"
+
+#include <windows.h>
+
+namespace lenzor {
+
+// The screen contents of rect (virtual-screen coordinates; parts off the screen stay black).
+void CaptureScreenRect(const LensRect& rect, Bitmap24& out);
+
+// GetCursorInfo looked up at run time in the already loaded user32; false when the system
+// lacks it or the call fails. Sets info.cbSize itself.
+bool GetCursorInfoDynamic(CURSORINFO& info);
+
+// Draws a copy of cursor on dc with its hot spot at pointer, dc's (0, 0) being the screen point
+// origin. False when the cursor's image cannot be read (nothing is drawn then).
+bool DrawPointerImage(HDC dc, HCURSOR cursor, POINT pointer, POINT origin);
+
+// CaptureScreenRect, then the pointer image when withPointer and the pointer is showing.
+void CaptureScreen(bool withPointer, const LensRect& rect, Bitmap24& out);
+
+}  // namespace lenzor

@@ -1,0 +1,112 @@
+// Fakes of the lens's system and window for native tests: a screen whose pixel colours are a
+// known function of their coordinates, a settable clock and pointer, and a window that records
+// what the lens did to it.
+#pragma once
+
+#include "lens/lens_platform.h"
+#include "lens/lenzor.h"
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace lenzor::testing {
+
+// Distinct, coordinate-dependent colour of every screen pixel.
+inline uint32_t ScreenColor(int x, int y) {
+    return static_cast<uint32_t>((x * 7 + y) & 0xFF) | static_cast<uint32_t>((y * 5) & 0xFF) << 8 |
+           static_cast<uint32_t>((x + y * 3) & 0xFF) << 16;
+}
+
+class FakeSystem : public LensSystem {
+public:
+    uint32_t tick = 0;
+    LensPoint pointer{500, 400};
+    bool pointerReadable = true;
+    LensRect screen{0, 0, 1024, 768};
+    bool win2000 = true;
+    std::string captureError;  // non-empty: CaptureScreen throws this
+    std::vector<LensRect> captures;
+
+    uint32_t TickCount() override { return tick; }
+    bool PointerPos(LensPoint& position) override {
+        position = pointer;
+        return pointerReadable;
+    }
+    LensRect VirtualScreen() override { return screen; }
+    bool IsWin2000OrLater() override { return win2000; }
+    void CaptureScreen(const LensRect& rect, bool withPointer, Bitmap24& out) override {
+        if (!withPointer) {
+            throw std::logic_error("the lens always grabs the pointer too");
+        }
+        if (!captureError.empty()) {
+            throw std::runtime_error(captureError);
+        }
+        captures.push_back(rect);
+        out.SetSize(rect.Width(), rect.Height());
+        for (int y = 0; y < out.Height(); ++y) {
+            for (int x = 0; x < out.Width(); ++x) {
+                out.SetPixelColor(x, y, ScreenColor(rect.left + x, rect.top + y));
+            }
+        }
+    }
+};
+
+class FakeWindow : public LensWindow {
+public:
+    static constexpr uint32_t kCreatedExStyle = 0x00080088;  // layered, tool window, topmost
+
+    LensRect bounds{0, 0, 250, 250};
+    LensBorder border = LensBorder::ToolWindowSizeable;
+    uint32_t exStyle = kCreatedExStyle;
+    int alpha = 255;
+    bool visible = false;
+    MarkerCorner marker = MarkerCorner::mkNone;
+    int moves = 0, borderChanges = 0, stayOnTopCalls = 0, markerCalls = 0;
+    std::vector<Bitmap24> presented;
+
+    LensRect Bounds() override { return bounds; }
+    void Move(int left, int top) override {
+        ++moves;
+        bounds = {left, top, left + bounds.Width(), top + bounds.Height()};
+    }
+    void Resize(int width, int height) override {
+        bounds.right = bounds.left + width;
+        bounds.bottom = bounds.top + height;
+    }
+    void Show() override { visible = true; }
+    void Hide() override { visible = false; }
+    bool Visible() override { return visible; }
+    void SetBorder(LensBorder b) override {
+        ++borderChanges;
+        border = b;
+    }
+    uint32_t ExStyle() override { return exStyle; }
+    void SetExStyle(uint32_t style) override { exStyle = style; }
+    void SetAlpha(uint8_t a) override { alpha = a; }
+    void StayOnTopNoActivate() override { ++stayOnTopCalls; }
+    void ShowCornerMarker(MarkerCorner corner) override {
+        ++markerCalls;
+        marker = corner;
+    }
+    int PictureWidth() override { return bounds.Width() - 8; }
+    int PictureHeight() override { return bounds.Height() - 8; }
+    void Present(const Bitmap24& picture) override { presented.push_back(picture); }
+};
+
+// A lens on the fakes; the window stays reachable through `window`.
+struct LensRig {
+    FakeSystem system;
+    FakeWindow* window = nullptr;
+    std::unique_ptr<TLenzor> lens;
+
+    LensRig() { Create(); }
+    void Create() {
+        auto owned = std::make_unique<FakeWindow>();
+        window = owned.get();
+        lens = std::make_unique<TLenzor>(system, std::move(owned));
+    }
+};
+
+}  // namespace lenzor::testing

@@ -1,0 +1,210 @@
+#include "lens/lens_window_win.h"
+
+#include "lens/colors.h"
+#include "lens/screen_capture_win.h"
+#include "screen_test_helpers_win.h"
+
+#include <gtest/gtest.h>
+
+namespace lenzor {
+namespace {
+
+using test::MakePattern;
+using test::PumpMessagesFor;
+
+constexpr uint32_t kClickThrough = WS_EX_LAYERED | WS_EX_TRANSPARENT;
+
+DWORD Style(const LensWindowWin& lens) {
+    return static_cast<DWORD>(GetWindowLongW(lens.Handle(), GWL_STYLE));
+}
+
+BYTE LayeredAlpha(const LensWindowWin& lens) {
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    EXPECT_TRUE(GetLayeredWindowAttributes(lens.Handle(), nullptr, &alpha, &flags));
+    EXPECT_EQ(flags & LWA_ALPHA, static_cast<DWORD>(LWA_ALPHA));
+    return alpha;
+}
+
+TEST(LensWindowWinTest, StartsHiddenAsALayeredTopmostToolWindowWithoutTaskbarButton) {
+    LensWindowWin lens;
+    EXPECT_FALSE(lens.Visible());
+    const uint32_t ex = lens.ExStyle();
+    EXPECT_TRUE(ex & WS_EX_LAYERED);
+    EXPECT_TRUE(ex & WS_EX_TOPMOST);
+    EXPECT_TRUE(ex & WS_EX_TOOLWINDOW);
+    EXPECT_TRUE(Style(lens) & WS_THICKFRAME);
+    EXPECT_TRUE(Style(lens) & WS_POPUP);
+    EXPECT_FALSE(Style(lens) & WS_SYSMENU);
+    // Owned by a hidden window: no taskbar button even when a mode drops WS_EX_TOOLWINDOW.
+    HWND owner = GetWindow(lens.Handle(), GW_OWNER);
+    ASSERT_NE(owner, nullptr);
+    EXPECT_FALSE(IsWindowVisible(owner));
+    EXPECT_EQ(lens.Bounds().Width(), 250);
+    EXPECT_EQ(lens.Bounds().Height(), 250);
+}
+
+TEST(LensWindowWinTest, BordersKeepTheOuterSizeAndTheFrameAroundThePicture) {
+    LensWindowWin lens;
+    lens.SetBorder(LensBorder::None);
+    EXPECT_FALSE(Style(lens) & (WS_CAPTION | WS_THICKFRAME));
+    EXPECT_EQ(lens.Bounds().Width(), 250);
+    EXPECT_EQ(lens.PictureWidth(), 242);
+    EXPECT_EQ(lens.PictureHeight(), 242);
+
+    lens.SetBorder(LensBorder::ToolWindowFixed);
+    EXPECT_EQ(Style(lens) & (WS_CAPTION | WS_THICKFRAME), static_cast<DWORD>(WS_CAPTION));
+    EXPECT_EQ(lens.Bounds().Width(), 250);
+    EXPECT_EQ(lens.Bounds().Height(), 250);
+    RECT client{};
+    GetClientRect(lens.Handle(), &client);
+    EXPECT_EQ(lens.PictureWidth(), client.right - 8);
+    EXPECT_EQ(lens.PictureHeight(), client.bottom - 8);
+    EXPECT_LT(lens.PictureHeight(), lens.PictureWidth());  // the caption takes its share
+
+    lens.Resize(300, 200);
+    lens.SetBorder(LensBorder::None);
+    EXPECT_EQ(lens.PictureWidth(), 292);
+    EXPECT_EQ(lens.PictureHeight(), 192);
+    lens.Resize(6, 6);
+    EXPECT_EQ(lens.PictureWidth(), 0);
+}
+
+TEST(LensWindowWinTest, ExtendedStyleIsReplacedWholeAndAlphaSurvivesIt) {
+    LensWindowWin lens;
+    const uint32_t saved = lens.ExStyle();
+    lens.SetAlpha(160);
+    EXPECT_EQ(LayeredAlpha(lens), 160);
+
+    lens.SetExStyle(kClickThrough);
+    // Topmost belongs to SetWindowPos and the window edge to the border; everything else is
+    // exactly what was set.
+    const uint32_t systemManaged = WS_EX_TOPMOST | WS_EX_WINDOWEDGE;
+    EXPECT_EQ(lens.ExStyle() & ~systemManaged, kClickThrough);
+    EXPECT_EQ(LayeredAlpha(lens), 160);
+
+    lens.SetExStyle(saved);
+    EXPECT_EQ(lens.ExStyle() & ~systemManaged, saved & ~systemManaged);
+    EXPECT_TRUE(lens.ExStyle() & WS_EX_TOPMOST);
+    lens.SetAlpha(255);
+    EXPECT_EQ(LayeredAlpha(lens), 255);
+}
+
+TEST(LensWindowWinTest, ShowsOnTopWithoutTakingTheFocus) {
+    const Bitmap24 pattern = MakePattern(50, 50);
+    test::PictureWindow focused(pattern, 600, 500);
+    PumpMessagesFor(100);
+    ASSERT_EQ(GetForegroundWindow(), focused.Handle());
+
+    LensWindowWin lens;
+    lens.Move(40, 60);
+    lens.Show();
+    lens.StayOnTopNoActivate();
+    PumpMessagesFor(100);
+    EXPECT_TRUE(lens.Visible());
+    EXPECT_EQ(GetForegroundWindow(), focused.Handle());
+    EXPECT_TRUE(lens.ExStyle() & WS_EX_TOPMOST);
+    EXPECT_EQ(lens.Bounds(), (LensRect{40, 60, 290, 310}));
+
+    lens.Hide();
+    EXPECT_FALSE(lens.Visible());
+}
+
+TEST(LensWindowWinTest, ExclusionFromCaptureMatchesWhatTheWindowReports) {
+    LensWindowWin lens;
+    using GetAffinityFunction = BOOL(WINAPI*)(HWND, DWORD*);
+    auto getAffinity = reinterpret_cast<GetAffinityFunction>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetWindowDisplayAffinity")));
+    DWORD affinity = 0;
+    const bool reported = getAffinity && getAffinity(lens.Handle(), &affinity);
+    EXPECT_EQ(lens.ExcludedFromCapture(), reported && affinity == 0x11);
+}
+
+// Under Xvfb nothing composites, so the layered lens appears opaque in a screen copy.
+class LensOnScreenTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        lens_.SetBorder(LensBorder::None);
+        lens_.SetAlpha(255);
+        lens_.Move(100, 100);
+        lens_.Show();
+    }
+
+    Bitmap24 Shot() {
+        PumpMessagesFor(250);
+        Bitmap24 shot;
+        CaptureScreenRect(lens_.Bounds(), shot);
+        return shot;
+    }
+
+    LensWindowWin lens_;
+};
+
+TEST_F(LensOnScreenTest, PaintsThePicture1To1InsideTheFrame) {
+    const Bitmap24 picture = MakePattern(242, 242);
+    lens_.Present(picture);
+    const Bitmap24 shot = Shot();
+    ASSERT_EQ(shot.Width(), 250);
+    for (int y = 0; y < 242; ++y) {
+        for (int x = 0; x < 242; ++x) {
+            ASSERT_EQ(shot.PixelColor(x + 4, y + 4), picture.PixelColor(x, y)) << x << "," << y;
+        }
+    }
+    for (int i = 0; i < 250; ++i) {
+        for (int d = 0; d < 4; ++d) {
+            ASSERT_EQ(shot.PixelColor(i, d), 0x008C8CFFu) << "top " << i << "," << d;
+            ASSERT_EQ(shot.PixelColor(i, 249 - d), 0x008C8CFFu) << "bottom " << i;
+            ASSERT_EQ(shot.PixelColor(d, i), 0x008C8CFFu) << "left " << i;
+            ASSERT_EQ(shot.PixelColor(249 - d, i), 0x008C8CFFu) << "right " << i;
+        }
+    }
+}
+
+TEST_F(LensOnScreenTest, PictureSmallerThanTheAreaLeavesPanelGrey) {
+    lens_.Present(MakePattern(100, 50));
+    const Bitmap24 shot = Shot();
+    const uint32_t panel = GetSysColor(COLOR_BTNFACE);
+    EXPECT_EQ(shot.PixelColor(4 + 100, 20), panel);
+    EXPECT_EQ(shot.PixelColor(20, 4 + 50), panel);
+    EXPECT_EQ(shot.PixelColor(245, 245), panel);
+    EXPECT_EQ(shot.PixelColor(4 + 99, 4 + 49), MakePattern(100, 50).PixelColor(99, 49));
+}
+
+TEST_F(LensOnScreenTest, CornerBracketShowsOnlyUnderTheFrame) {
+    lens_.Present(MakePattern(242, 242));
+    const uint32_t red = LensBracketColor();
+    const uint32_t frame = LensFrameColor();
+
+    lens_.ShowCornerMarker(MarkerCorner::mkTopLeft);
+    Bitmap24 shot = Shot();
+    for (int i = 0; i < 30; ++i) {
+        EXPECT_EQ(shot.PixelColor(i, 0), red) << i;
+        EXPECT_EQ(shot.PixelColor(i, 3), red) << i;
+        EXPECT_EQ(shot.PixelColor(0, i), red) << i;
+        EXPECT_EQ(shot.PixelColor(3, i), red) << i;
+    }
+    EXPECT_EQ(shot.PixelColor(30, 0), frame);
+    EXPECT_EQ(shot.PixelColor(0, 30), frame);
+    EXPECT_NE(shot.PixelColor(10, 10), red);  // the picture covers the rest of the square
+    EXPECT_EQ(shot.PixelColor(249, 249), frame);
+
+    lens_.ShowCornerMarker(MarkerCorner::mkBottomRight);
+    shot = Shot();
+    EXPECT_EQ(shot.PixelColor(0, 0), frame);
+    for (int i = 220; i < 250; ++i) {
+        EXPECT_EQ(shot.PixelColor(i, 249), red) << i;
+        EXPECT_EQ(shot.PixelColor(i, 246), red) << i;
+        EXPECT_EQ(shot.PixelColor(249, i), red) << i;
+        EXPECT_EQ(shot.PixelColor(246, i), red) << i;
+    }
+    EXPECT_EQ(shot.PixelColor(219, 249), frame);
+    EXPECT_EQ(shot.PixelColor(249, 219), frame);
+
+    lens_.ShowCornerMarker(MarkerCorner::mkNone);
+    shot = Shot();
+    EXPECT_EQ(shot.PixelColor(249, 249), frame);
+    EXPECT_EQ(shot.PixelColor(0, 0), frame);
+}
+
+}  // namespace
+}  // namespace lenzor

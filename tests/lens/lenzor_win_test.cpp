@@ -1,0 +1,131 @@
+// The lens on the real Win32 window and system: style transitions and whole redraws read back
+// from the screen.
+#include "lens/lenzor.h"
+
+#include "lens/colors.h"
+#include "lens/lens_system_win.h"
+#include "lens/lens_window_win.h"
+#include "lens/screen_capture_win.h"
+#include "screen_test_helpers_win.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace lenzor {
+namespace {
+
+using test::MakeBlockCursor;
+using test::MakePattern;
+using test::PictureWindow;
+using test::PumpMessagesFor;
+
+constexpr uint32_t kClickThrough = WS_EX_LAYERED | WS_EX_TRANSPARENT;
+// Bits the system keeps itself: topmost follows SetWindowPos, the window edge the border.
+constexpr uint32_t kSystemManaged = WS_EX_TOPMOST | WS_EX_WINDOWEDGE;
+constexpr DWORD kBorder = WS_CAPTION | WS_THICKFRAME;
+
+class LenzorWinTest : public ::testing::Test {
+protected:
+    LenzorWinTest() : lens_(system_, std::make_unique<LensWindowWin>()) {}
+
+    LensWindowWin& Window() { return static_cast<LensWindowWin&>(lens_.LensForm()); }
+    DWORD Border() {
+        return static_cast<DWORD>(GetWindowLongW(Window().Handle(), GWL_STYLE)) & kBorder;
+    }
+    uint32_t ExStyleSet() { return Window().ExStyle() & ~kSystemManaged; }
+
+    LensSystemWin system_;
+    TLenzor lens_;
+};
+
+TEST_F(LenzorWinTest, PositionModesSetBorderAndClickThroughOnTheWindow) {
+    const uint32_t created = Window().ExStyle() & ~kSystemManaged;
+    EXPECT_EQ(lens_.PositionMode(), pmCornerTracker);
+    EXPECT_EQ(Border(), 0u);
+    EXPECT_EQ(ExStyleSet(), created);
+    EXPECT_EQ(lens_.LensForm().PictureWidth(), 242);
+
+    lens_.SetPositionMode(pmUnderCursor);
+    EXPECT_EQ(Border(), 0u);
+    EXPECT_EQ(ExStyleSet(), kClickThrough);
+
+    lens_.SetPositionMode(pmFixed);
+    EXPECT_EQ(Border(), static_cast<DWORD>(WS_CAPTION));
+    EXPECT_EQ(ExStyleSet(), created);
+    EXPECT_EQ(lens_.Width(), 250);  // the caption takes its room from the picture
+
+    lens_.SetMouseThrough(true);
+    EXPECT_EQ(ExStyleSet(), kClickThrough);
+    lens_.SetHoldPosition(true);  // the user drags it: never click-through
+    EXPECT_EQ(ExStyleSet(), created);
+    lens_.SetHoldPosition(false);
+    lens_.SetPositionMode(pmFixedElusive);
+    EXPECT_EQ(ExStyleSet(), kClickThrough);
+    lens_.SetPositionMode(pmCornerTracker);
+    EXPECT_EQ(Border(), 0u);
+}
+
+TEST_F(LenzorWinTest, TickShowsTheScreenAroundThePointerEnlargedByTwo) {
+    HCURSOR cursor = MakeBlockCursor(8, 8);
+    const Bitmap24 pattern = MakePattern(240, 200);
+    PictureWindow screen(pattern, 500, 300, cursor);
+    SetCursorPos(600, 400);
+    PumpMessagesFor(300);
+
+    lens_.SetHoldPosition(true);  // keep it away from the grabbed rectangle
+    lens_.SetAlpha(255);
+    lens_.LensForm().Move(20, 20);
+    lens_.SetShown(true);
+    for (int contrast : {cmNone, cmNegative}) {
+        lens_.SetContrastMode(contrast);
+        lens_.UpdateLens(false);
+        PumpMessagesFor(250);
+        EXPECT_FALSE(lens_.TakeNewFailure());
+        EXPECT_EQ(GetForegroundWindow(), screen.Handle());
+
+        Bitmap24 shot;
+        CaptureScreenRect(lens_.LensForm().Bounds(), shot);
+        // Picture 242 x 242 at (4, 4); grab (540, 340)-(661, 461), i.e. pattern (40, 40) on;
+        // the pointer's block lands at grab (68, 68), the marker square at (120, 120).
+        const auto expected = [&](int x, int y) -> uint32_t {
+            uint32_t c = pattern.PixelColor(40 + x / 2, 40 + y / 2);
+            if (x >= 136 && x < 140 && y >= 136 && y < 140) {
+                c = 0xFFFFFF;
+            }
+            if (x >= 120 && x < 126 && y >= 120 && y < 126) {
+                const bool outline = x == 120 || x == 125 || y == 120 || y == 125;
+                return outline ? 0x000000 : 0xFFFFFF;
+            }
+            return contrast == cmNegative ? c ^ 0xFFFFFF : c;
+        };
+        for (int y = 0; y < 242; ++y) {
+            for (int x = 0; x < 242; ++x) {
+                ASSERT_EQ(shot.PixelColor(x + 4, y + 4), expected(x, y))
+                    << "mode " << contrast << " at " << x << "," << y;
+            }
+        }
+        EXPECT_EQ(shot.PixelColor(0, 0), LensFrameColor());  // held: no corner bracket
+    }
+    DestroyCursor(cursor);
+}
+
+TEST_F(LenzorWinTest, CornerTrackerFollowsThePointerWithItsBracket) {
+    lens_.SetUpdateInterval(60000);
+    lens_.SetShown(true);
+    SetCursorPos(300, 200);
+    lens_.UpdateLens(false);
+    EXPECT_EQ(lens_.LensForm().Bounds().left, 305);
+    SetCursorPos(320, 260);
+    lens_.Tick();
+    EXPECT_EQ(lens_.LensForm().Bounds(), (LensRect{325, 265, 575, 515}));
+    PumpMessagesFor(250);
+    Bitmap24 shot;
+    CaptureScreenRect(lens_.LensForm().Bounds(), shot);
+    EXPECT_EQ(shot.PixelColor(0, 0), LensBracketColor());
+    EXPECT_EQ(shot.PixelColor(40, 0), LensFrameColor());
+    EXPECT_FALSE(lens_.TakeNewFailure());
+}
+
+}  // namespace
+}  // namespace lenzor
