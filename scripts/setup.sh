@@ -54,7 +54,7 @@ build_jpeg() {
     cmake -S "$src" -B "$deps/build-$target" -G Ninja \
         -DCMAKE_TOOLCHAIN_FILE="$root/cmake/$toolchain" -DCMAKE_BUILD_TYPE=Release \
         -DENABLE_SHARED=OFF -DENABLE_STATIC=ON -DWITH_SIMD=OFF -DWITH_TURBOJPEG=OFF \
-        -DCMAKE_INSTALL_PREFIX="$prefix" >/dev/null
+        -DCMAKE_INSTALL_PREFIX="$prefix" -Wno-dev >/dev/null
     cmake --build "$deps/build-$target" --target install >/dev/null
 }
 build_jpeg win64 toolchain-mingw64.cmake

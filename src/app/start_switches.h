@@ -1,0 +1,16 @@
+// The command-line switches read at start; arguments are compared upper-cased, others ignored.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace lenzor {
+
+struct StartSwitches {
+    bool showMainForm = false;  // "-S": the main form is visible when the message loop starts
+};
+
+// arguments: the command line without the program's own name.
+StartSwitches ParseStartSwitches(const std::vector<std::string>& arguments);
+
+}  // namespace lenzor

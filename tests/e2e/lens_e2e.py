@@ -1,0 +1,320 @@
+#!/usr/bin/env python3
+"""Whole-program tests of the lens: Lenzor.exe under Wine on a private Xvfb, started by the
+test host (e2e_host.exe, which covers the screen with a known picture and keeps the focus).
+The lens is switched on with the hot key Ctrl+Alt+G typed by xdotool; screenshots taken with
+ImageMagick's import are compared pixel by pixel with the picture under the grabbed rectangle.
+
+Without a compositor a screen copy includes the lens itself, so pixels of the grabbed
+rectangle that lay under the lens when it grabbed are left out of the comparison.
+
+Wine keeps a pointer image inside the process that loaded it, so Lenzor can draw the pointer
+only while one of its own windows is in front and under the pointer: the tray case checks the
+pointer image with the pointer over Lenzor's tray menu.
+
+    lens_e2e.py CASE --wine-run scripts/wine-run.sh --host e2e_host.exe --lenzor Lenzor.exe
+"""
+import argparse
+import os
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+SCREEN = (1024, 768)
+FRAME_COLOR = (255, 140, 140)
+BRACKET_COLOR = (255, 0, 0)
+WHITE = (255, 255, 255)
+BLACK = (0, 0, 0)
+LENS_SIDE = 250
+FRAME = 4
+PICTURE = LENS_SIDE - 2 * FRAME           # 242
+HALF_GRAB = 60                            # Round(242 / 2 / 2)
+MARKER = (120, 6)                         # top-left and side of the marker square
+POINTER_BOX = 64                          # picture pixels right of and below the hot spot
+CORNER_OFFSET = 5
+
+
+class Shot:
+    """A screenshot as RGB triples."""
+
+    def __init__(self, ppm):
+        fields = []
+        pos = 0
+        while len(fields) < 4:  # magic, width, height, maxval; '#' comments are not used
+            while ppm[pos:pos + 1].isspace():
+                pos += 1
+            end = pos
+            while not ppm[end:end + 1].isspace():
+                end += 1
+            fields.append(ppm[pos:end])
+            pos = end
+        if fields[0] != b'P6' or fields[3] != b'255':
+            raise ValueError('unexpected screenshot format')
+        self.width, self.height = int(fields[1]), int(fields[2])
+        self.data = ppm[pos + 1:]
+
+    def px(self, x, y):
+        i = 3 * (y * self.width + x)
+        return tuple(self.data[i:i + 3])
+
+
+class Session:
+    """Xvfb, the host and Lenzor.exe for one test case."""
+
+    def __init__(self, args, lens_hook=None):
+        self.args = args
+        self.lens_hook = lens_hook
+
+    def __enter__(self):
+        self.dir = tempfile.mkdtemp(prefix='lenzor-e2e-')
+        read_end, write_end = os.pipe()
+        self.xvfb = subprocess.Popen(
+            ['Xvfb', '-displayfd', str(write_end), '-screen', '0', '%dx%dx24' % SCREEN,
+             '-nolisten', 'tcp'], pass_fds=[write_end], stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        with os.fdopen(read_end) as displays:
+            self.display = ':' + displays.readline().strip()
+        env = dict(os.environ, DISPLAY=self.display, LENZOR_KEEP_DISPLAY='1')
+        env.setdefault('LENZOR_WINE_ROOT', os.path.join(os.path.dirname(self.args.host), 'wine'))
+        if self.lens_hook:
+            env['LENZOR_TEST_LENS'] = self.lens_hook
+        self.ready = os.path.join(self.dir, 'ready')
+        self.stop = os.path.join(self.dir, 'stop')
+        self.wine = subprocess.Popen(
+            [self.args.wine_run, self.args.host, windows_path(self.args.lenzor),
+             windows_path(self.ready), windows_path(self.stop)],
+            env=env, start_new_session=True)
+        deadline = time.time() + 40
+        while not os.path.exists(self.ready):
+            if time.time() > deadline or self.wine.poll() is not None:
+                raise AssertionError('Lenzor did not start under the host')
+            time.sleep(0.2)
+        return self
+
+    def __exit__(self, *exc):
+        open(self.stop, 'w').close()
+        try:
+            self.wine.wait(timeout=20)
+        except subprocess.TimeoutExpired:
+            os.killpg(self.wine.pid, signal.SIGTERM)
+            self.wine.wait(timeout=10)
+        self.xvfb.terminate()
+        self.xvfb.wait()
+        for name in os.listdir(self.dir):
+            os.remove(os.path.join(self.dir, name))
+        os.rmdir(self.dir)
+
+    def xdotool(self, *words):
+        subprocess.run(['xdotool'] + [str(w) for w in words], check=True,
+                       env=dict(os.environ, DISPLAY=self.display))
+
+    def shot(self):
+        ppm = subprocess.run(['import', '-window', 'root', '-depth', '8', 'ppm:-'], check=True,
+                             capture_output=True, env=dict(os.environ, DISPLAY=self.display))
+        if os.environ.get('LENZOR_E2E_SHOTS'):  # keep every screenshot for a failure's analysis
+            self.shots = getattr(self, 'shots', 0) + 1
+            name = os.path.join(os.environ['LENZOR_E2E_SHOTS'], 'shot%03d.ppm' % self.shots)
+            with open(name, 'wb') as f:
+                f.write(ppm.stdout)
+        return Shot(ppm.stdout)
+
+    def window_geometry(self, name):
+        """Left, top, width, height of the X window with that name."""
+        env = dict(os.environ, DISPLAY=self.display)
+        found = subprocess.run(['xdotool', 'search', '--name', name], check=True, env=env,
+                               capture_output=True, text=True).stdout.split()
+        shell = subprocess.run(['xdotool', 'getwindowgeometry', '--shell', found[0]], check=True,
+                               env=env, capture_output=True, text=True).stdout
+        values = dict(line.split('=') for line in shell.split())
+        return int(values['X']), int(values['Y']), int(values['WIDTH']), int(values['HEIGHT'])
+
+    def wait_for(self, condition, timeout, what):
+        deadline = time.time() + timeout
+        while True:
+            shot = self.shot()
+            if condition(shot):
+                return shot
+            if time.time() > deadline:
+                raise AssertionError('timed out waiting for ' + what)
+            time.sleep(0.1)
+
+
+def windows_path(path):
+    return 'Z:' + os.path.abspath(path).replace('/', '\\')
+
+
+def lens_at(shot, left, top):
+    """The lens's 4-pixel frame (frame colour or bracket red) is on the screen at left, top."""
+    right, bottom = left + LENS_SIDE - 1, top + LENS_SIDE - 1
+    corners = [(left, top), (right, top), (left, bottom), (right, bottom), (left + 100, top + 2)]
+    return all(shot.px(x, y) in (FRAME_COLOR, BRACKET_COLOR) for x, y in corners)
+
+
+def check_frame(shot, left, top, bracket):
+    """Every frame pixel is the frame colour, except an L of 30 pixels at the bracket corner."""
+    bad = []
+    for i in range(LENS_SIDE):
+        for d in range(FRAME):
+            for x, y in ((i, d), (i, LENS_SIDE - 1 - d), (d, i), (LENS_SIDE - 1 - d, i)):
+                in_bracket = (bracket == 'top-left' and x < 30 and y < 30) or (
+                    bracket == 'bottom-right' and x >= LENS_SIDE - 30 and y >= LENS_SIDE - 30)
+                want = BRACKET_COLOR if in_bracket else FRAME_COLOR
+                if shot.px(left + x, top + y) != want:
+                    bad.append((x, y, shot.px(left + x, top + y)))
+    assert not bad, 'frame pixels wrong (x, y, colour): %s' % bad[:10]
+
+
+def check_picture(shot, lens, reference, pointer, negative=False, grabbed_from=None):
+    """The picture of the lens at top-left lens is the reference screen around pointer, each
+    pixel a 2 x 2 block, with the marker square and the pointer image. grabbed_from: where the
+    lens stood when it grabbed, if elsewhere. Returns the number of pointer-image pixels."""
+    grab_left, grab_top = pointer[0] - HALF_GRAB, pointer[1] - HALF_GRAB
+    origin = (lens[0] + FRAME, lens[1] + FRAME)
+    stood = grabbed_from or lens
+    wrong, pointer_pixels = [], 0
+    for y in range(PICTURE):
+        for x in range(PICTURE):
+            got = shot.px(origin[0] + x, origin[1] + y)
+            mx, my = x - MARKER[0], y - MARKER[0]
+            if 0 <= mx < MARKER[1] and 0 <= my < MARKER[1]:
+                edge = mx in (0, MARKER[1] - 1) or my in (0, MARKER[1] - 1)
+                if got != (BLACK if edge else WHITE):
+                    wrong.append(('marker', x, y, got))
+                continue
+            sx, sy = grab_left + x // 2, grab_top + y // 2
+            if stood[0] <= sx < stood[0] + LENS_SIDE and stood[1] <= sy < stood[1] + LENS_SIDE:
+                continue  # the lens itself was there
+            on_screen = 0 <= sx < reference.width and 0 <= sy < reference.height
+            want = reference.px(sx, sy) if on_screen else BLACK
+            if negative:
+                want = tuple(255 - c for c in want)
+            if got == want:
+                continue
+            if 0 <= mx < POINTER_BOX and 0 <= my < POINTER_BOX:
+                pointer_pixels += 1
+            else:
+                wrong.append((x, y, got, want))
+    assert not wrong, 'picture pixels wrong: %d, first %s' % (len(wrong), wrong[:8])
+    return pointer_pixels
+
+
+def show_lens(session, pointer):
+    session.xdotool('mousemove', *pointer)
+    time.sleep(0.3)
+    session.xdotool('key', 'ctrl+alt+g')
+
+
+def case_corner_tracker(args):
+    """Default modes: corner tracker, no contrast filter, redraw every 100 ms."""
+    with Session(args) as s:
+        reference = s.shot()
+        pointer = (500, 380)
+        show_lens(s, pointer)
+        lens = (pointer[0] + CORNER_OFFSET, pointer[1] + CORNER_OFFSET)
+        time.sleep(0.5)
+        shot = s.wait_for(lambda sh: lens_at(sh, *lens), 10, 'the lens below right')
+        check_frame(shot, *lens, bracket='top-left')
+        check_picture(shot, lens, reference, pointer)
+
+        # Near the bottom-right corner the lens goes above left, bracket at its bottom-right.
+        pointer = (900, 700)
+        s.xdotool('mousemove', *pointer)
+        lens = (pointer[0] - CORNER_OFFSET - LENS_SIDE, pointer[1] - CORNER_OFFSET - LENS_SIDE)
+        time.sleep(0.5)
+        shot = s.wait_for(lambda sh: lens_at(sh, *lens), 10, 'the lens above left')
+        check_frame(shot, *lens, bracket='bottom-right')
+        check_picture(shot, lens, reference, pointer)
+
+        s.xdotool('key', 'ctrl+alt+g')  # hides it again
+        s.wait_for(lambda sh: not lens_at(sh, *lens), 10, 'the lens to hide')
+
+
+def case_negative(args):
+    """Negative mode: every channel becomes 255 minus its value, so white turns black."""
+    with Session(args, lens_hook='contrast=1') as s:
+        reference = s.shot()
+        pointer = (470, 350)  # the grab covers white squares of the host's picture
+        show_lens(s, pointer)
+        lens = (pointer[0] + CORNER_OFFSET, pointer[1] + CORNER_OFFSET)
+        time.sleep(0.5)
+        shot = s.wait_for(lambda sh: lens_at(sh, *lens), 10, 'the lens')
+        check_frame(shot, *lens, bracket='top-left')
+        check_picture(shot, lens, reference, pointer, negative=True)
+        whites = [(x, y) for y in range(0, PICTURE, 2) for x in range(0, PICTURE, 2)
+                  if reference.px(pointer[0] - HALF_GRAB + x // 2,
+                                  pointer[1] - HALF_GRAB + y // 2) == WHITE
+                  and x < 100 and y < 100]
+        assert whites, 'the grab should include white'
+        for x, y in whites:
+            assert shot.px(lens[0] + FRAME + x, lens[1] + FRAME + y) == BLACK
+
+
+def case_follow(args):
+    """With a 3-second update interval the lens follows the pointer at once but keeps its old
+    picture until the next redraw."""
+    with Session(args, lens_hook='interval=3000') as s:
+        reference = s.shot()
+        first = (500, 380)
+        show_lens(s, first)
+        lens = (first[0] + CORNER_OFFSET, first[1] + CORNER_OFFSET)
+
+        def shows(sh, at, pointer, grabbed_from):
+            try:
+                check_picture(sh, at, reference, pointer, grabbed_from=grabbed_from)
+                return lens_at(sh, *at)
+            except AssertionError:
+                return False
+        s.wait_for(lambda sh: shows(sh, lens, first, lens), 10, 'the first picture')
+
+        second = (260, 200)
+        moved = (second[0] + CORNER_OFFSET, second[1] + CORNER_OFFSET)
+        moved_at = time.time()
+        s.xdotool('mousemove', *second)
+        s.wait_for(lambda sh: shows(sh, moved, first, lens), 2,
+                   'the lens to follow with its old picture')
+        s.wait_for(lambda sh: shows(sh, moved, second, moved), 5, 'the next redraw')
+        assert time.time() - moved_at > 1.0, 'redrawn long before the interval passed'
+
+
+def case_tray(args):
+    """A double click on the tray icon shows the lens; with the pointer over the tray menu
+    the lens shows the pointer image at the marker."""
+    with Session(args) as s:
+        tray = s.window_geometry('Wine System Tray')
+        icon = (tray[0] + 10, tray[1] + 10)
+        s.xdotool('mousemove', *icon)
+        time.sleep(0.3)
+        s.xdotool('click', '--repeat', 2, '--delay', 80, 1)
+        lens = (icon[0] + CORNER_OFFSET, icon[1] + CORNER_OFFSET)
+        s.wait_for(lambda sh: lens_at(sh, *lens), 10, 'the lens after a double click')
+
+        s.xdotool('click', 3)  # the tray menu opens at the pointer
+        time.sleep(0.5)
+        pointer = (icon[0] + 45, icon[1] + 20)  # on the menu's "Options..." item
+        s.xdotool('mousemove', *pointer)
+        lens = (pointer[0] + CORNER_OFFSET, pointer[1] + CORNER_OFFSET)
+        time.sleep(0.6)
+        shot = s.wait_for(lambda sh: lens_at(sh, *lens), 10, 'the lens over the menu')
+        found = check_picture(shot, lens, shot, pointer)
+        assert found >= 20, 'pointer image missing (%d pixels)' % found
+        s.xdotool('key', 'Escape')
+
+
+CASES = {'corner': case_corner_tracker, 'negative': case_negative, 'follow': case_follow,
+         'tray': case_tray}
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument('case', choices=sorted(CASES))
+    parser.add_argument('--wine-run', required=True)
+    parser.add_argument('--host', required=True)
+    parser.add_argument('--lenzor', required=True)
+    args = parser.parse_args()
+    CASES[args.case](args)
+    print('e2e %s: ok' % args.case)
+
+
+if __name__ == '__main__':
+    sys.exit(main())
