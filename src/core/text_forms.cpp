@@ -1,21 +1,13 @@
 #include "core/text_forms.h"
 
+#include "core/text_utils.h"
+
 #include <charconv>
 #include <cmath>
 #include <limits>
 
 namespace lenzor {
 namespace {
-
-std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';

@@ -1,5 +1,7 @@
 #include "core/variant.h"
 
+#include "core/text_utils.h"
+
 #include "core/errors.h"
 #include "core/numeric.h"
 #include "core/text_forms.h"
@@ -27,30 +29,6 @@ const char* KindName(VariantKind kind) {
         return "Currency";
     }
     return "Unknown";
-}
-
-bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        char x = a[i] >= 'a' && a[i] <= 'z' ? static_cast<char>(a[i] - 32) : a[i];
-        char y = b[i] >= 'a' && b[i] <= 'z' ? static_cast<char>(b[i] - 32) : b[i];
-        if (x != y) {
-            return false;
-        }
-    }
-    return true;
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) {
-        text.remove_suffix(1);
-    }
-    return text;
 }
 
 } // namespace

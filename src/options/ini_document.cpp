@@ -1,33 +1,11 @@
 #include "options/ini_document.h"
 
+#include "core/text_utils.h"
+
 namespace lenzor {
 namespace {
 
 constexpr const char* kCrLf = "\r\n";
-
-std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
-bool SameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        char x = a[i] >= 'a' && a[i] <= 'z' ? static_cast<char>(a[i] - 32) : a[i];
-        char y = b[i] >= 'a' && b[i] <= 'z' ? static_cast<char>(b[i] - 32) : b[i];
-        if (x != y) {
-            return false;
-        }
-    }
-    return true;
-}
 
 // "[name]"; the name ends at the last closing bracket, anything after it is ignored.
 bool ParseSectionHeader(std::string_view line, std::string_view& name) {
@@ -78,7 +56,7 @@ std::optional<std::string> IniDocument::Read(std::string_view section, std::stri
     for (std::size_t i = header + 1; i < end; ++i) {
         std::string_view name;
         std::string_view value;
-        if (ParseKeyLine(lines_[i].text, name, value) && SameName(name, key)) {
+        if (ParseKeyLine(lines_[i].text, name, value) && EqualsIgnoringAsciiCase(name, key)) {
             if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
                 value.back() == value.front()) {
                 value = value.substr(1, value.size() - 2);
@@ -101,7 +79,7 @@ void IniDocument::Write(std::string_view section, std::string_view key, std::str
     for (std::size_t i = header + 1; i < end; ++i) {
         std::string_view name;
         std::string_view oldValue;
-        if (ParseKeyLine(lines_[i].text, name, oldValue) && SameName(name, key)) {
+        if (ParseKeyLine(lines_[i].text, name, oldValue) && EqualsIgnoringAsciiCase(name, key)) {
             lines_[i] = {std::string(name) + "=" + std::string(value), kCrLf};
             return;
         }
@@ -124,7 +102,7 @@ std::string IniDocument::Bytes() const {
 std::size_t IniDocument::FindSection(std::string_view section) const {
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         std::string_view name;
-        if (ParseSectionHeader(lines_[i].text, name) && SameName(name, section)) {
+        if (ParseSectionHeader(lines_[i].text, name) && EqualsIgnoringAsciiCase(name, section)) {
             return i;
         }
     }
