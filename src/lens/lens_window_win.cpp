@@ -1,5 +1,6 @@
 #include "lens/lens_window_win.h"
 
+#include "effects/bitmap24_win.h"
 #include "lens/colors.h"
 
 #include <algorithm>
@@ -201,16 +202,7 @@ void LensWindowWin::Paint(HDC dc) {
     const LONG shownRight = area.left + picture_.Width();
     const LONG shownBottom = area.top + picture_.Height();
     if (!picture_.Empty()) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = picture_.Width();
-        info.bmiHeader.biHeight = -picture_.Height();
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 24;
-        info.bmiHeader.biCompression = BI_RGB;
-        StretchDIBits(dc, area.left, area.top, picture_.Width(), picture_.Height(), 0, 0,
-                      picture_.Width(), picture_.Height(), picture_.Data(), &info, DIB_RGB_COLORS,
-                      SRCCOPY);
+        PaintBitmap24(dc, area.left, area.top, picture_);
     }
     const COLORREF panel = GetSysColor(COLOR_BTNFACE);
     FillColor(dc, RECT{std::max(shownRight, area.left), area.top, area.right, area.bottom}, panel);

@@ -1,5 +1,7 @@
 #include "lens/screen_capture_win.h"
 
+#include "effects/bitmap24_win.h"
+
 #include <algorithm>
 #include <cstring>
 #include <stdexcept>
@@ -12,13 +14,7 @@ namespace {
 class DibCanvas {
 public:
     DibCanvas(int width, int height) : height_(height) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 24;
-        info.bmiHeader.biCompression = BI_RGB;
+        const BITMAPINFO info = TopDownDibInfo(width, height);
         dc_ = CreateCompatibleDC(nullptr);
         bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits_, nullptr, 0);
         if (!dc_ || !bitmap_) {

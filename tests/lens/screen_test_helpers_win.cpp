@@ -1,5 +1,7 @@
 #include "screen_test_helpers_win.h"
 
+#include "effects/bitmap24_win.h"
+
 #include <array>
 
 namespace lenzor::test {
@@ -67,15 +69,7 @@ LRESULT PictureWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_PAINT: {
         PAINTSTRUCT ps{};
         HDC dc = BeginPaint(Handle(), &ps);
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = picture_.Width();
-        info.bmiHeader.biHeight = -picture_.Height();
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 24;
-        info.bmiHeader.biCompression = BI_RGB;
-        StretchDIBits(dc, 0, 0, picture_.Width(), picture_.Height(), 0, 0, picture_.Width(),
-                      picture_.Height(), picture_.Data(), &info, DIB_RGB_COLORS, SRCCOPY);
+        PaintBitmap24(dc, 0, 0, picture_);
         EndPaint(Handle(), &ps);
         return 0;
     }
