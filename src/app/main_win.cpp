@@ -4,10 +4,12 @@
 #include "app/main_form_win.h"
 #include "app/message_loop_win.h"
 #include "app/start_switches.h"
+#include "core/format_settings_win.h"
 #include "lens/lens_system_win.h"
 #include "ui/unicode_win.h"
 
 #include <windows.h>
+#include <objbase.h>
 #include <shellapi.h>
 
 #include <exception>
@@ -31,6 +33,9 @@ std::vector<std::string> CommandLineArguments() {
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     const lenzor::StartSwitches switches = lenzor::ParseStartSwitches(CommandLineArguments());
+    lenzor::LoadUserFormatSettings();
+    // Links open through the shell, some of whose handlers are COM objects.
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     try {
         lenzor::LensSystemWin system;
         lenzor::TForm1 form(system);
