@@ -72,7 +72,7 @@ void BM_OpenAndLoadAll(benchmark::State& state) {
 }
 BENCHMARK(BM_OpenAndLoadAll)->Unit(benchmark::kMicrosecond);
 
-} // namespace
-} // namespace lenzor
+}  // namespace
+}  // namespace lenzor
 
 BENCHMARK_MAIN();

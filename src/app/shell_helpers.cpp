@@ -9,4 +9,4 @@ bool IsFloat(std::string_view text, const FormatSettings& settings) {
     return TryTextToFloat(text, ignored, settings);
 }
 
-} // namespace lenzor
+}  // namespace lenzor

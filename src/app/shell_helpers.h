@@ -10,4 +10,4 @@ namespace lenzor {
 // Whether text is a number under the locale's decimal separator.
 bool IsFloat(std::string_view text, const FormatSettings& settings = CurrentFormatSettings());
 
-} // namespace lenzor
+}  // namespace lenzor

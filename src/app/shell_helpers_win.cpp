@@ -76,7 +76,7 @@ std::wstring RunCommand(const std::wstring& path) {
     return path.find(L' ') == std::wstring::npos ? path : L"\"" + path + L"\"";
 }
 
-} // namespace
+}  // namespace
 
 bool OpenWithShell(std::string_view target, HWND owner) {
     std::wstring file = Widen(target);
@@ -114,4 +114,4 @@ bool SetAutoRun(std::string_view name, std::string_view path, bool enable) {
     return WriteRunValue(HKEY_CURRENT_USER, wideName, RunCommand(widePath));
 }
 
-} // namespace lenzor
+}  // namespace lenzor

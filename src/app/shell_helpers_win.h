@@ -27,4 +27,4 @@ bool IsAutoRunSet(std::string_view name, std::string_view path);
 // `enable`.
 bool SetAutoRun(std::string_view name, std::string_view path, bool enable);
 
-} // namespace lenzor
+}  // namespace lenzor

@@ -7,8 +7,8 @@ namespace lenzor {
 namespace {
 
 constexpr int64_t kMsPerDay = 86400000;
-constexpr int64_t kFirstDay = -693593; // 1 January 0001
-constexpr int64_t kLastDay = 2958465;  // 31 December 9999
+constexpr int64_t kFirstDay = -693593;  // 1 January 0001
+constexpr int64_t kLastDay = 2958465;   // 31 December 9999
 constexpr int64_t kUnixEpochDay = 25569;
 
 bool IsLeapYear(int year) {
@@ -43,7 +43,7 @@ void CivilFromDays(int64_t z, DateParts& out) {
     out.day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
 }
 
-} // namespace
+}  // namespace
 
 bool TryEncodeDate(int year, int month, int day, double& out) {
     if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 ||
@@ -75,7 +75,7 @@ bool TryDecodeDateTime(double value, DateParts& date, TimeParts& time) {
     double whole = std::trunc(value);
     int64_t day = static_cast<int64_t>(whole);
     int64_t ms = static_cast<int64_t>(std::nearbyint(std::fabs(value - whole) * kMsPerDay));
-    if (ms == kMsPerDay) { // rounding reached the next midnight
+    if (ms == kMsPerDay) {  // rounding reached the next midnight
         ms = 0;
         day += value < 0 ? -1 : 1;
     }
@@ -92,4 +92,4 @@ bool TryDecodeDateTime(double value, DateParts& date, TimeParts& time) {
     return true;
 }
 
-} // namespace lenzor
+}  // namespace lenzor

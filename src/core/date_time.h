@@ -8,7 +8,7 @@ struct DateParts {
     int year = 0;
     int month = 0;
     int day = 0;
-    int dayOfWeek = 0; // 0 Sunday .. 6 Saturday
+    int dayOfWeek = 0;  // 0 Sunday .. 6 Saturday
 };
 
 struct TimeParts {
@@ -29,4 +29,4 @@ double CombineDateTime(double date, double time);
 // Splits a value to the nearest millisecond; false outside years 1..9999 or for NaN.
 bool TryDecodeDateTime(double value, DateParts& date, TimeParts& time);
 
-} // namespace lenzor
+}  // namespace lenzor

@@ -85,7 +85,7 @@ std::string FormatPicture(std::string_view picture, const DateParts& date, const
         case 'y':
             out += run >= 3 ? Padded(date.year, 4) : Padded(date.year % 100, run);
             break;
-        case 'g': // the era adds nothing in the Gregorian calendar
+        case 'g':  // the era adds nothing in the Gregorian calendar
             break;
         case 'h':
             out += Padded(hour12, run > 1 ? 2 : 1);
@@ -274,7 +274,7 @@ bool ScanTime(Scanner& scanner, const FormatSettings& settings, double& out) {
     return TryEncodeTime(hour, minute, second, 0, out);
 }
 
-} // namespace
+}  // namespace
 
 std::string DateTimeToText(double value, const FormatSettings& settings) {
     DateParts date;
@@ -349,4 +349,4 @@ bool TryTextToTime(std::string_view text, double& out, const FormatSettings& set
     return false;
 }
 
-} // namespace lenzor
+}  // namespace lenzor

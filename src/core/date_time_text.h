@@ -25,4 +25,4 @@ bool TryTextToDate(std::string_view text, double& out,
 bool TryTextToTime(std::string_view text, double& out,
                    const FormatSettings& settings = CurrentFormatSettings());
 
-} // namespace lenzor
+}  // namespace lenzor

@@ -15,8 +15,7 @@ public:
     virtual ~TStatisticEntity();
 
     // Takes ownership of any object; returns it for convenience.
-    template <class T>
-    T* AddOwned(std::unique_ptr<T> object) {
+    template <class T> T* AddOwned(std::unique_ptr<T> object) {
         T* raw = object.release();
         owned_.push_back(Owned{raw, [](void* p) { delete static_cast<T*>(p); }});
         return raw;

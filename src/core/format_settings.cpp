@@ -8,7 +8,7 @@ FormatSettings& Current() {
     return settings;
 }
 
-} // namespace
+}  // namespace
 
 const FormatSettings& CurrentFormatSettings() {
     return Current();
@@ -18,4 +18,4 @@ void SetCurrentFormatSettings(const FormatSettings& settings) {
     Current() = settings;
 }
 
-} // namespace lenzor
+}  // namespace lenzor

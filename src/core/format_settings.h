@@ -20,4 +20,4 @@ struct FormatSettings {
 const FormatSettings& CurrentFormatSettings();
 void SetCurrentFormatSettings(const FormatSettings& settings);
 
-} // namespace lenzor
+}  // namespace lenzor

@@ -21,7 +21,7 @@ bool ReadLocaleText(LCTYPE type, std::string& out) {
     return true;
 }
 
-} // namespace
+}  // namespace
 
 void LoadUserFormatSettings() {
     FormatSettings settings = CurrentFormatSettings();
@@ -45,4 +45,4 @@ void LoadUserFormatSettings() {
     SetCurrentFormatSettings(settings);
 }
 
-} // namespace lenzor
+}  // namespace lenzor

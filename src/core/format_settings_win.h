@@ -7,4 +7,4 @@ namespace lenzor {
 // setting the locale cannot supply keeps its current value.
 void LoadUserFormatSettings();
 
-} // namespace lenzor
+}  // namespace lenzor

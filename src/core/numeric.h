@@ -7,13 +7,17 @@
 namespace lenzor {
 
 // 0 below 0, 255 above 255, else the value.
-constexpr int ClampByte(int value) { return value < 0 ? 0 : (value > 255 ? 255 : value); }
+constexpr int ClampByte(int value) {
+    return value < 0 ? 0 : (value > 255 ? 255 : value);
+}
 constexpr int ClampByte(int64_t value) {
     return value < 0 ? 0 : (value > 255 ? 255 : static_cast<int>(value));
 }
 
 // Round to nearest, ties to even (the default floating-point rounding mode).
-inline double RoundHalfEven(double value) { return std::nearbyint(value); }
+inline double RoundHalfEven(double value) {
+    return std::nearbyint(value);
+}
 
 // Rounds ties-to-even into a 32-bit integer; raises ERangeError when the result does not fit
 // (or the value is not a number).

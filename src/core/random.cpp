@@ -13,7 +13,11 @@ int32_t Random(int32_t n) {
     return static_cast<int32_t>((static_cast<uint64_t>(g_seed) * static_cast<uint32_t>(n)) >> 32);
 }
 
-uint32_t RandomSeed() { return g_seed; }
-void SetRandomSeed(uint32_t seed) { g_seed = seed; }
+uint32_t RandomSeed() {
+    return g_seed;
+}
+void SetRandomSeed(uint32_t seed) {
+    g_seed = seed;
+}
 
 }  // namespace lenzor

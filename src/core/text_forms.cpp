@@ -40,7 +40,7 @@ bool ParseMagnitude(std::string_view digits, int base, uint64_t limit, uint64_t&
     return true;
 }
 
-} // namespace
+}  // namespace
 
 std::string IntToText(int32_t value) {
     return std::to_string(value);
@@ -177,4 +177,4 @@ bool TryTextToFloat(std::string_view text, double& out, const FormatSettings& se
     return true;
 }
 
-} // namespace lenzor
+}  // namespace lenzor

@@ -29,4 +29,4 @@ std::string FloatToText(double value, const FormatSettings& settings = CurrentFo
 bool TryTextToFloat(std::string_view text, double& out,
                     const FormatSettings& settings = CurrentFormatSettings());
 
-} // namespace lenzor
+}  // namespace lenzor

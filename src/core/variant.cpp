@@ -31,7 +31,7 @@ const char* KindName(VariantKind kind) {
     return "Unknown";
 }
 
-} // namespace
+}  // namespace
 
 Variant Variant::FromDateTime(double value) {
     Variant result(value);
@@ -152,4 +152,4 @@ double Variant::ToDateTime() const {
     Refuse("Date");
 }
 
-} // namespace lenzor
+}  // namespace lenzor

@@ -35,17 +35,17 @@ public:
     double ToDouble() const;
     bool ToBoolean() const;
     std::string ToString() const;
-    double ToDateTime() const; // like ToDouble, but a text is read as a date and/or time first
+    double ToDateTime() const;  // like ToDouble, but a text is read as a date and/or time first
 
 private:
     [[noreturn]] void Refuse(const char* target) const;
 
     VariantKind kind_ = VariantKind::Empty;
     int32_t int_ = 0;
-    double double_ = 0; // also the date-time
+    double double_ = 0;  // also the date-time
     bool bool_ = false;
     int64_t currency_ = 0;
     std::string text_;
 };
 
-} // namespace lenzor
+}  // namespace lenzor

@@ -106,8 +106,7 @@ void RenderRow(const uint8_t* in, const uint8_t* noise, uint8_t* target, int wid
 using RowRenderer = void (*)(const uint8_t*, const uint8_t*, uint8_t*, int, const PassTables&,
                              bool);
 
-template <bool kNoise, bool kSolarize>
-RowRenderer RendererForMix(Mix mix) {
+template <bool kNoise, bool kSolarize> RowRenderer RendererForMix(Mix mix) {
     switch (mix) {
     case Mix::Grey:
         return RenderRow<kNoise, kSolarize, Mix::Grey>;

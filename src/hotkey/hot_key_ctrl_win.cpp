@@ -36,7 +36,7 @@ bool THotKeyCtrl::AddHotKey(THKeyID id, THKeyMods modifiers, std::uint8_t key) {
 }
 
 LRESULT THotKeyCtrl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    HWND hwnd = Handle(); // the handler may free this control
+    HWND hwnd = Handle();  // the handler may free this control
     if (message == WM_HOTKEY && FEnabled && OnHotKey && wParam <= kMaxHKeyID &&
         HIWORD(lParam) <= 0xFF) {
         OnHotKey(*this, static_cast<THKeyID>(wParam), FlagsToMods(LOWORD(lParam)),
@@ -45,4 +45,4 @@ LRESULT THotKeyCtrl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-} // namespace lenzor
+}  // namespace lenzor

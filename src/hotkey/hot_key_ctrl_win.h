@@ -39,4 +39,4 @@ private:
     std::set<THKeyID> FRegistered;
 };
 
-} // namespace lenzor
+}  // namespace lenzor

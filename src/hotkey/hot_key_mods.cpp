@@ -24,4 +24,4 @@ THKeyMods ShiftToMods(TShiftState shift) {
     return THKeyMods::FromBits(bits);
 }
 
-} // namespace lenzor
+}  // namespace lenzor

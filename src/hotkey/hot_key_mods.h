@@ -48,4 +48,4 @@ THKeyMods FlagsToMods(unsigned flags);
 // Alt, Ctrl and Shift; never kmWin.
 THKeyMods ShiftToMods(TShiftState shift);
 
-} // namespace lenzor
+}  // namespace lenzor

@@ -32,10 +32,10 @@ enum class MarkerCorner { mkNone, mkTopLeft, mkBottomRight };
 class LensSystem {
 public:
     virtual ~LensSystem() = default;
-    virtual uint32_t TickCount() = 0;                 // milliseconds, wraps after ~49.7 days
+    virtual uint32_t TickCount() = 0;                  // milliseconds, wraps after ~49.7 days
     virtual bool PointerPos(LensPoint& position) = 0;  // false when it cannot be read
-    virtual LensRect VirtualScreen() = 0;             // bounding rectangle of all monitors
-    virtual bool IsWin2000OrLater() = 0;              // layered windows available
+    virtual LensRect VirtualScreen() = 0;              // bounding rectangle of all monitors
+    virtual bool IsWin2000OrLater() = 0;               // layered windows available
     // The screen contents of rect into a bitmap of exactly its size, with the pointer image
     // drawn in (hot spot on the pointer's pixel) when withPointer and the pointer is showing.
     virtual void CaptureScreen(const LensRect& rect, bool withPointer, Bitmap24& out) = 0;
@@ -46,19 +46,20 @@ public:
 class LensWindow {
 public:
     virtual ~LensWindow() = default;
-    virtual LensRect Bounds() = 0;                 // outer rectangle on the screen
+    virtual LensRect Bounds() = 0;  // outer rectangle on the screen
     virtual void Move(int left, int top) = 0;
     virtual void Resize(int width, int height) = 0;  // outer size
-    virtual void Show() = 0;                       // show, topmost, repaint
+    virtual void Show() = 0;                         // show, topmost, repaint
     virtual void Hide() = 0;
     virtual bool Visible() = 0;
     virtual void SetBorder(LensBorder border) = 0;
     virtual uint32_t ExStyle() = 0;
     virtual void SetExStyle(uint32_t exStyle) = 0;  // replaced whole
     virtual void SetAlpha(uint8_t alpha) = 0;
-    virtual void StayOnTopNoActivate() = 0;        // SWP_NOSIZE|NOMOVE|NOACTIVATE|SHOWWINDOW|NOOWNERZORDER
+    virtual void
+    StayOnTopNoActivate() = 0;  // SWP_NOSIZE|NOMOVE|NOACTIVATE|SHOWWINDOW|NOOWNERZORDER
     virtual void ShowCornerMarker(MarkerCorner corner) = 0;
-    virtual int PictureWidth() = 0;                // current size of the picture area
+    virtual int PictureWidth() = 0;  // current size of the picture area
     virtual int PictureHeight() = 0;
     virtual void Present(const Bitmap24& picture) = 0;  // paint the picture area 1:1
 };

@@ -38,4 +38,4 @@ void TDirClass::CheckIndex(int index) const {
     }
 }
 
-} // namespace lenzor
+}  // namespace lenzor

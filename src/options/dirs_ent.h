@@ -27,4 +27,4 @@ private:
     std::vector<std::unique_ptr<TStatisticEntity>> entries_;
 };
 
-} // namespace lenzor
+}  // namespace lenzor

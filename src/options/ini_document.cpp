@@ -30,7 +30,7 @@ bool ParseKeyLine(std::string_view line, std::string_view& key, std::string_view
     return true;
 }
 
-} // namespace
+}  // namespace
 
 IniDocument::IniDocument(std::string_view bytes) {
     std::size_t start = 0;
@@ -125,4 +125,4 @@ void IniDocument::Insert(std::size_t at, std::string text) {
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), Line{std::move(text), kCrLf});
 }
 
-} // namespace lenzor
+}  // namespace lenzor

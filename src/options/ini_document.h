@@ -33,7 +33,7 @@ public:
 private:
     struct Line {
         std::string text;
-        std::string end; // the line's own terminator, empty on an unterminated last line
+        std::string end;  // the line's own terminator, empty on an unterminated last line
     };
 
     // Index of the first section header of that name, or the line count.
@@ -45,4 +45,4 @@ private:
     std::vector<Line> lines_;
 };
 
-} // namespace lenzor
+}  // namespace lenzor

@@ -21,7 +21,7 @@ std::string_view WithoutPartialUtf8Tail(std::string_view text) {
     return text.size() - (start - 1) < expected ? text.substr(0, start - 1) : text;
 }
 
-} // namespace
+}  // namespace
 
 IniFile::IniFile(std::string path, const TextCodec& codec) : path_(std::move(path)), codec_(codec) {
     std::string bytes;
@@ -97,4 +97,4 @@ void IniFile::Apply(Content& content, const Edit& edit) const {
                            ToFile(content, edit.value));
 }
 
-} // namespace lenzor
+}  // namespace lenzor

@@ -55,4 +55,4 @@ private:
     std::vector<Edit> pending_;
 };
 
-} // namespace lenzor
+}  // namespace lenzor

@@ -32,4 +32,4 @@ struct TextCodec {
 };
 const TextCodec& SystemAnsiCodec();
 
-} // namespace lenzor
+}  // namespace lenzor

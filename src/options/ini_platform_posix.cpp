@@ -77,7 +77,7 @@ void SyncFolderOf(const std::string& path) {
     }
 }
 
-} // namespace
+}  // namespace
 
 FileReadResult ReadFileBytes(const std::string& path, std::string& bytes) {
     int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
@@ -140,4 +140,4 @@ const TextCodec& SystemAnsiCodec() {
     return codec;
 }
 
-} // namespace lenzor
+}  // namespace lenzor

@@ -48,7 +48,7 @@ HANDLE CreateUniqueTemporary(const std::string& target, DWORD attributes, std::w
     return INVALID_HANDLE_VALUE;
 }
 
-} // namespace
+}  // namespace
 
 FileReadResult ReadFileBytes(const std::string& path, std::string& bytes) {
     HANDLE file = CreateFileW(Widen(path).c_str(), GENERIC_READ,
@@ -108,4 +108,4 @@ const TextCodec& SystemAnsiCodec() {
     return codec;
 }
 
-} // namespace lenzor
+}  // namespace lenzor

@@ -21,4 +21,4 @@ bool TOptItem::Save() {
     return storage_ == nullptr || !saveEnabled_ || storage_->Save(*this);
 }
 
-} // namespace lenzor
+}  // namespace lenzor

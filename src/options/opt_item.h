@@ -48,4 +48,4 @@ private:
     bool loadEnabled_ = false;
 };
 
-} // namespace lenzor
+}  // namespace lenzor

@@ -19,4 +19,4 @@ public:
     virtual bool Load(TOptItem& item) = 0;
 };
 
-} // namespace lenzor
+}  // namespace lenzor

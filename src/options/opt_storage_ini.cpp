@@ -46,7 +46,7 @@ double ReadNumber(const IniFile& file, const IniLocation& at, double fallback, N
     return text && parse(*text, value, CurrentFormatSettings()) ? value : fallback;
 }
 
-} // namespace
+}  // namespace
 
 TOptStorageINIFile::TOptStorageINIFile(std::string fileName) : fileName_(std::move(fileName)) {}
 
@@ -161,4 +161,4 @@ IniFile& TOptStorageINIFile::OpenFile(const char* operation) {
     return *iniFile_;
 }
 
-} // namespace lenzor
+}  // namespace lenzor

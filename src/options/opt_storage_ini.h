@@ -38,4 +38,4 @@ private:
     std::unique_ptr<IniFile> iniFile_;
 };
 
-} // namespace lenzor
+}  // namespace lenzor

@@ -16,7 +16,7 @@ std::string UpperCase(const std::string& text) {
     return upper;
 }
 
-} // namespace
+}  // namespace
 
 TOptSystem::~TOptSystem() {
     Clear();
@@ -91,4 +91,4 @@ TOptItem* TOptSystem::Find(const std::string& name) const {
     return nullptr;
 }
 
-} // namespace lenzor
+}  // namespace lenzor

@@ -42,4 +42,4 @@ private:
     TOptStorage* storage_;
 };
 
-} // namespace lenzor
+}  // namespace lenzor

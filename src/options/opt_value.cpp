@@ -8,7 +8,7 @@ namespace {
 
 const std::string kClassName = "TOptValue";
 
-} // namespace
+}  // namespace
 
 void TOptValue::Require(bool accepted, const char* message) const {
     if (!accepted) {
@@ -184,4 +184,4 @@ void TOptValue::CopyDataFrom(const TOptValue& source) {
                       kClassName);
 }
 
-} // namespace lenzor
+}  // namespace lenzor

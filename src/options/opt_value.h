@@ -19,7 +19,7 @@ enum TOptDataType : uint8_t {
     dtDateTime,
     dtDate,
     dtTime,
-    dtReference, // an opaque 32-bit number the framework never interprets
+    dtReference,  // an opaque 32-bit number the framework never interprets
 };
 
 class TOptValue : public TStatisticEntity {
@@ -31,7 +31,7 @@ public:
     int32_t GetAsInteger() const;
     double GetAsFloat() const;
     bool GetAsBoolean() const;
-    double GetAsDateTime() const; // dtDateTime, dtDate and dtTime
+    double GetAsDateTime() const;  // dtDateTime, dtDate and dtTime
     int32_t GetAsReference() const;
     void SetAsInteger(int32_t value);
     void SetAsFloat(double value);
@@ -63,4 +63,4 @@ private:
     double dateTime_ = 0;
 };
 
-} // namespace lenzor
+}  // namespace lenzor

@@ -16,7 +16,7 @@ public:
     TSimpleTimerHandler() {
         CreateParams params{L"LenzorSimpleTimerWindow"};
         params.style = 0;
-        params.parent = HWND_MESSAGE; // timers need no broadcasts
+        params.parent = HWND_MESSAGE;  // timers need no broadcasts
         CreateNativeWindow(params);
     }
 
@@ -72,7 +72,7 @@ void ReleaseTimerHandler(UINT_PTR id) {
     }
 }
 
-} // namespace
+}  // namespace
 
 TSimpleTimer::TSimpleTimer() : TSimpleTimer(1000, nullptr) {}
 
@@ -142,4 +142,4 @@ HWND SimpleTimerWindow() {
     return TimerHandler ? TimerHandler->Handle() : nullptr;
 }
 
-} // namespace lenzor
+}  // namespace lenzor

@@ -49,4 +49,4 @@ private:
 // The shared hidden window, or nullptr while no timer exists.
 HWND SimpleTimerWindow();
 
-} // namespace lenzor
+}  // namespace lenzor

@@ -107,4 +107,4 @@ std::vector<TrayStep> TrayClickLogic::ExitPoll(TrayPoint pointer) {
     return {};
 }
 
-} // namespace lenzor
+}  // namespace lenzor

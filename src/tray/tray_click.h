@@ -23,17 +23,17 @@ inline constexpr unsigned BalloonShow = 0x402;
 inline constexpr unsigned BalloonHide = 0x403;
 inline constexpr unsigned BalloonTimeout = 0x404;
 inline constexpr unsigned BalloonUserClick = 0x405;
-} // namespace tray_code
+}  // namespace tray_code
 
 enum class TrayAction {
     MouseEnter,
     MouseMove,
-    MouseDown, // with button
-    MouseUp,   // with button
+    MouseDown,  // with button
+    MouseUp,    // with button
     Click,
     DblClick,
     MouseExit,
-    StartClickDelay, // run the click delay timer for one double-click time
+    StartClickDelay,  // run the click delay timer for one double-click time
     StopClickDelay,
     ShowPopup,
     ClickDefaultItem,
@@ -57,9 +57,9 @@ struct TrayPoint {
 
 // What the icon's current settings say about handling a callback.
 struct TrayInputSettings {
-    bool enabled = true;             // false: mouse codes are ignored, balloon codes are not
-    bool hasDblClickHandler = false; // a single click then waits one double-click time
-    bool leftPopup = false;          // the left button opens the menu, and no default item runs
+    bool enabled = true;              // false: mouse codes are ignored, balloon codes are not
+    bool hasDblClickHandler = false;  // a single click then waits one double-click time
+    bool leftPopup = false;           // the left button opens the menu, and no default item runs
     bool wantEnterExit = false;
 };
 
@@ -87,4 +87,4 @@ private:
     bool FClickDelayRunning = false;
 };
 
-} // namespace lenzor
+}  // namespace lenzor

@@ -26,7 +26,7 @@ CharSize SizeOfChar(std::string_view text, std::size_t at) {
     return {bytes, bytes == 4 ? std::size_t{2} : std::size_t{1}};
 }
 
-} // namespace
+}  // namespace
 
 std::string TrayTipText(std::string_view hint, bool showHint) {
     if (!showHint) {
@@ -56,4 +56,4 @@ int NextCycleIndex(int index, int count) {
     return index < count - 1 ? index + 1 : 0;
 }
 
-} // namespace lenzor
+}  // namespace lenzor

@@ -21,4 +21,4 @@ int ClampIconIndex(int index, int count);
 // The icon that follows index when cycling through count icons.
 int NextCycleIndex(int index, int count);
 
-} // namespace lenzor
+}  // namespace lenzor

@@ -115,7 +115,7 @@ TShiftState ButtonShift(TMouseButton button) {
 
 constexpr UINT_PTR kOwnerSubclassId = 1;
 
-} // namespace
+}  // namespace
 
 UINT TTrayIcon::TaskbarCreatedMessage() {
     static const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
@@ -479,4 +479,4 @@ LRESULT CALLBACK TTrayIcon::OwnerSubclassProc(HWND hwnd, UINT message, WPARAM wP
     }
 }
 
-} // namespace lenzor
+}  // namespace lenzor

@@ -74,7 +74,7 @@ public:
     void SetCycleInterval(std::uint32_t intervalMs);
 
     HICON Icon() const { return FIcon.Handle(); }
-    void SetIcon(HICON icon); // keeps a copy
+    void SetIcon(HICON icon);  // keeps a copy
     bool IconVisible() const { return FIconVisible; }
     void SetIconVisible(bool visible);
     const std::string& Hint() const { return FHint; }
@@ -155,4 +155,4 @@ private:
     TSimpleTimer FExitPollTimer;
 };
 
-} // namespace lenzor
+}  // namespace lenzor

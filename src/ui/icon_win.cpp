@@ -27,4 +27,4 @@ bool TIcon::Assign(HICON source) {
     return copy != nullptr || source == nullptr;
 }
 
-} // namespace lenzor
+}  // namespace lenzor

@@ -26,4 +26,4 @@ private:
     HICON FHandle = nullptr;
 };
 
-} // namespace lenzor
+}  // namespace lenzor

@@ -18,4 +18,4 @@ HICON TImageList::Icon(int index) const {
     return FIcons[static_cast<std::size_t>(index)].Handle();
 }
 
-} // namespace lenzor
+}  // namespace lenzor

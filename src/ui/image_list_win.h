@@ -19,4 +19,4 @@ private:
     std::vector<TIcon> FIcons;
 };
 
-} // namespace lenzor
+}  // namespace lenzor

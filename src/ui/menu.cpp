@@ -34,4 +34,4 @@ TMenuItem* TPopupMenu::DefaultItem() const {
     return nullptr;
 }
 
-} // namespace lenzor
+}  // namespace lenzor

@@ -72,4 +72,4 @@ private:
     std::vector<std::unique_ptr<TMenuItem>> FItems;
 };
 
-} // namespace lenzor
+}  // namespace lenzor

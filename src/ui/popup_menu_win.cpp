@@ -53,4 +53,4 @@ int TrackPopupMenuAt(const TPopupMenu& menu, HWND owner, POINT screenPoint) {
     return chosen - 1;
 }
 
-} // namespace lenzor
+}  // namespace lenzor

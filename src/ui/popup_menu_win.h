@@ -16,4 +16,4 @@ HMENU BuildPopupMenuHandle(const TPopupMenu& menu);
 // menu, so nothing of it is touched afterwards.
 int TrackPopupMenuAt(const TPopupMenu& menu, HWND owner, POINT screenPoint);
 
-} // namespace lenzor
+}  // namespace lenzor

@@ -17,4 +17,4 @@ using TShiftState = unsigned;
 
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 
-} // namespace lenzor
+}  // namespace lenzor

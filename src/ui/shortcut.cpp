@@ -37,7 +37,7 @@ std::string KeyName(std::uint16_t key) {
     return {};
 }
 
-} // namespace
+}  // namespace
 
 TShortCutParts ShortCutToKey(TShortCut shortCut) {
     TShortCutParts parts;
@@ -86,4 +86,4 @@ std::string ShortCutToText(TShortCut shortCut) {
     return text + name;
 }
 
-} // namespace lenzor
+}  // namespace lenzor

@@ -18,7 +18,7 @@ inline constexpr TShortCut scAlt = 0x8000;
 
 struct TShortCutParts {
     std::uint16_t key = 0;
-    TShiftState shift = 0; // only ssShift, ssCtrl, ssAlt
+    TShiftState shift = 0;  // only ssShift, ssCtrl, ssAlt
 };
 
 TShortCutParts ShortCutToKey(TShortCut shortCut);
@@ -27,4 +27,4 @@ TShortCut ShortCut(std::uint16_t key, TShiftState shift);
 // Empty when the value is 0 or its key has no name.
 std::string ShortCutToText(TShortCut shortCut);
 
-} // namespace lenzor
+}  // namespace lenzor

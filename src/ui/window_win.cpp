@@ -20,7 +20,9 @@ std::exception_ptr TakeParkedException() {
     return error;
 }
 
-NativeWindow::~NativeWindow() { DestroyNativeWindow(); }
+NativeWindow::~NativeWindow() {
+    DestroyNativeWindow();
+}
 
 void NativeWindow::CreateNativeWindow(const CreateParams& params) {
     HINSTANCE instance = GetModuleHandleW(nullptr);

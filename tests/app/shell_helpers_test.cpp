@@ -27,5 +27,5 @@ TEST(IsFloat, AcceptsNumbersAndRefusesTheRest) {
     }
 }
 
-} // namespace
-} // namespace lenzor
+}  // namespace
+}  // namespace lenzor

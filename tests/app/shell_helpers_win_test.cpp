@@ -120,16 +120,16 @@ TEST_F(AutoRunTest, EnableWritesTheMachineWideValueAndDisableRemovesIt) {
     std::string line = RegQuery(true);
     EXPECT_NE(line.find("REG_SZ"), std::string::npos) << line;
     EXPECT_NE(line.find(kPath), std::string::npos) << line;
-    EXPECT_EQ(line.find('"'), std::string::npos) << line; // a path without blanks stays bare
+    EXPECT_EQ(line.find('"'), std::string::npos) << line;  // a path without blanks stays bare
     EXPECT_EQ(RegQuery(false), "");
     EXPECT_TRUE(IsAutoRunSet(kName, kPath));
-    EXPECT_TRUE(IsAutoRunSet(kName, "c:\\lenzor\\LENZOR.EXE")); // case does not matter
+    EXPECT_TRUE(IsAutoRunSet(kName, "c:\\lenzor\\LENZOR.EXE"));  // case does not matter
     EXPECT_FALSE(IsAutoRunSet(kName, "C:\\Other\\Lenzor.exe"));
 
     ASSERT_TRUE(SetAutoRun(kName, kPath, false));
     EXPECT_EQ(RegQuery(true), "");
     EXPECT_FALSE(IsAutoRunSet(kName, kPath));
-    EXPECT_TRUE(SetAutoRun(kName, kPath, false)); // nothing to remove is no failure
+    EXPECT_TRUE(SetAutoRun(kName, kPath, false));  // nothing to remove is no failure
 }
 
 TEST_F(AutoRunTest, PathWithBlanksIsWrittenQuoted) {
@@ -152,16 +152,16 @@ TEST_F(AutoRunTest, ValueThatIsNotAStringReadsAsNotSet) {
     RegAdd(false, L"/t REG_BINARY /d 43003A00");
     EXPECT_FALSE(IsAutoRunSet(kName, "C:"));
 
-    ASSERT_TRUE(SetAutoRun(kName, kPath, true)); // replaced by a proper string
+    ASSERT_TRUE(SetAutoRun(kName, kPath, true));  // replaced by a proper string
     EXPECT_NE(RegQuery(true).find("REG_SZ"), std::string::npos);
-    EXPECT_EQ(RegQuery(false), ""); // and the user's stray value is gone
+    EXPECT_EQ(RegQuery(false), "");  // and the user's stray value is gone
 }
 
 TEST_F(AutoRunTest, EnablingMachineWideRemovesTheUsersValue) {
     RegAdd(false, L"/t REG_SZ /d " + Widen(kPath));
     ASSERT_TRUE(SetAutoRun(kName, kPath, true));
     EXPECT_NE(RegQuery(true).find(kPath), std::string::npos);
-    EXPECT_EQ(RegQuery(false), ""); // one entry, so one start at logon
+    EXPECT_EQ(RegQuery(false), "");  // one entry, so one start at logon
 }
 
 TEST_F(AutoRunTest, WithoutWriteAccessToTheMachineKeyTheUsersKeyIsUsed) {
@@ -180,10 +180,10 @@ TEST_F(AutoRunTest, MachineValueThatCannotBeRemovedIsReportedAndNotDuplicated) {
     ASSERT_TRUE(SetAutoRun(kName, kPath, true));
     ReadOnlyRunKey readOnly(HKEY_LOCAL_MACHINE);
 
-    EXPECT_FALSE(SetAutoRun(kName, kPath, false)); // the choice did not take effect
+    EXPECT_FALSE(SetAutoRun(kName, kPath, false));  // the choice did not take effect
     EXPECT_TRUE(IsAutoRunSet(kName, kPath));
 
-    EXPECT_TRUE(SetAutoRun(kName, kPath, true)); // already set machine-wide
+    EXPECT_TRUE(SetAutoRun(kName, kPath, true));  // already set machine-wide
     EXPECT_EQ(RegQuery(false), "");
 }
 
@@ -250,5 +250,5 @@ TEST_F(OpenWithShellTest, TargetOf260CharactersIsRefusedNotCut) {
     EXPECT_EQ(MarkerLines(), 1);
 }
 
-} // namespace
-} // namespace lenzor
+}  // namespace
+}  // namespace lenzor

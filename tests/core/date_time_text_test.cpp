@@ -23,7 +23,7 @@ FormatSettings German() {
     return settings;
 }
 
-const FormatSettings kIso; // the defaults: yyyy-MM-dd HH:mm:ss
+const FormatSettings kIso;  // the defaults: yyyy-MM-dd HH:mm:ss
 
 // 15 March 2023 is day 45000 after 30 December 1899.
 constexpr double kMarch15 = 45000.0;
@@ -68,7 +68,7 @@ TEST(DateTimeTextTest, WritesDateAndTimeInTheLocaleFormats) {
 
 TEST(DateTimeTextTest, LeavesOutTheTimeAtMidnight) {
     EXPECT_EQ(DateTimeToText(kMarch15, kIso), "2023-03-15");
-    EXPECT_EQ(DateTimeToText(kMarch15 + 0.4 / 86400.0, kIso), "2023-03-15"); // 400 ms
+    EXPECT_EQ(DateTimeToText(kMarch15 + 0.4 / 86400.0, kIso), "2023-03-15");  // 400 ms
     EXPECT_EQ(DateTimeToText(kMarch15 + 1.0 / 86400.0, kIso), "2023-03-15 00:00:01");
     // A value a hair below midnight rounds to the next day rather than showing 24:00:00.
     EXPECT_EQ(DateTimeToText(kMarch15 - 1e-10, kIso), "2023-03-15");
@@ -145,10 +145,10 @@ TEST(DateTimeTextTest, ReadsBackEveryDateTimeText) {
         }
     }
     double value = 0;
-    ASSERT_TRUE(TryTextToDateTime("6:00 PM", value, Us())); // a time alone is day zero
+    ASSERT_TRUE(TryTextToDateTime("6:00 PM", value, Us()));  // a time alone is day zero
     EXPECT_EQ(value, 0.75);
     EXPECT_FALSE(TryTextToDateTime("3/15/2023 junk", value, Us()));
 }
 
-} // namespace
-} // namespace lenzor
+}  // namespace
+}  // namespace lenzor

@@ -59,5 +59,5 @@ TEST_F(UserLocaleTest, ReadsTwelveHourFormatsWithTheirMarkers) {
     EXPECT_EQ(value, 45000.75);
 }
 
-} // namespace
-} // namespace lenzor
+}  // namespace
+}  // namespace lenzor

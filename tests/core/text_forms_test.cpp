@@ -139,5 +139,5 @@ TEST(IntegerTextTest, ReadsDecimalAndHexadecimalWithinThe32BitRange) {
     }
 }
 
-} // namespace
-} // namespace lenzor
+}  // namespace
+}  // namespace lenzor

@@ -32,7 +32,7 @@ TEST_F(VariantTest, NumericKindsConvertWithTheirValueKept) {
     EXPECT_EQ(Variant(Currency{20000}).ToDouble(), 2.0);
     EXPECT_EQ(Variant(Currency{-12345}).ToDouble(), -1.2345);
     EXPECT_EQ(Variant::FromDateTime(45000.75).ToDouble(), 45000.75);
-    EXPECT_EQ(Variant(2.5).ToInt32(), 2); // ties to even
+    EXPECT_EQ(Variant(2.5).ToInt32(), 2);  // ties to even
     EXPECT_EQ(Variant(3.5).ToInt32(), 4);
     EXPECT_EQ(Variant(Currency{25000}).ToInt32(), 2);
     EXPECT_EQ(Variant(true).ToInt32(), 1);
@@ -90,5 +90,5 @@ TEST_F(VariantTest, RefusesWhatCannotBeConverted) {
     EXPECT_THROW(Variant("99999999999").ToInt32(), EVariantError);
 }
 
-} // namespace
-} // namespace lenzor
+}  // namespace
+}  // namespace lenzor

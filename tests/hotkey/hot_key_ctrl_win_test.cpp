@@ -86,8 +86,8 @@ TEST_F(HotKeyTest, CountsOnlySuccessfulRegistrations) {
     EXPECT_TRUE(ctrl->AddHotKey(0, {kmCtrl, kmAlt}, 'G'));
     EXPECT_EQ(ctrl->HKeyCount(), 1);
 
-    THotKeyCtrl other; // a second control: the class is already there
-    EXPECT_FALSE(other.AddHotKey(0, {kmCtrl, kmAlt}, 'G')); // taken
+    THotKeyCtrl other;  // a second control: the class is already there
+    EXPECT_FALSE(other.AddHotKey(0, {kmCtrl, kmAlt}, 'G'));  // taken
     EXPECT_EQ(other.HKeyCount(), 0);
     EXPECT_FALSE(other.AddHotKey(kMaxHKeyID + 1, {kmCtrl, kmAlt}, 'K'));
     EXPECT_EQ(other.HKeyCount(), 0);
@@ -100,7 +100,7 @@ TEST_F(HotKeyTest, ReplacingACombinationReleasesTheOldOne) {
     ASSERT_TRUE(ctrl->AddHotKey(0, {kmCtrl, kmAlt}, 'H'));
     EXPECT_EQ(ctrl->HKeyCount(), 2);
     THotKeyCtrl other;
-    EXPECT_TRUE(other.AddHotKey(5, {kmCtrl, kmAlt}, 'G')); // free again
+    EXPECT_TRUE(other.AddHotKey(5, {kmCtrl, kmAlt}, 'G'));  // free again
     EXPECT_FALSE(other.AddHotKey(6, {kmCtrl, kmAlt}, 'H'));
 }
 
@@ -145,5 +145,5 @@ TEST_F(HotKeyTest, ReplacedCombinationNoLongerFires) {
     EXPECT_EQ(presses[0], (Press{0, {kmCtrl, kmAlt}, 'H'}));
 }
 
-} // namespace
-} // namespace lenzor
+}  // namespace
+}  // namespace lenzor

@@ -7,17 +7,17 @@ namespace lenzor {
 namespace {
 
 TEST(HotKeyMods, SetBitsMatchTheSystemFlags) {
-    EXPECT_EQ(ModsToFlags({kmAlt}), 1u);   // MOD_ALT
-    EXPECT_EQ(ModsToFlags({kmCtrl}), 2u);  // MOD_CONTROL
-    EXPECT_EQ(ModsToFlags({kmShift}), 4u); // MOD_SHIFT
-    EXPECT_EQ(ModsToFlags({kmWin}), 8u);   // MOD_WIN
+    EXPECT_EQ(ModsToFlags({kmAlt}), 1u);    // MOD_ALT
+    EXPECT_EQ(ModsToFlags({kmCtrl}), 2u);   // MOD_CONTROL
+    EXPECT_EQ(ModsToFlags({kmShift}), 4u);  // MOD_SHIFT
+    EXPECT_EQ(ModsToFlags({kmWin}), 8u);    // MOD_WIN
     EXPECT_EQ(ModsToFlags({kmCtrl, kmAlt}), 3u);
     EXPECT_EQ(ModsToFlags({}), 0u);
 }
 
 TEST(HotKeyMods, FlagsToModsKeepsOnlyTheFourModifierBits) {
     EXPECT_EQ(FlagsToMods(3), (THKeyMods{kmAlt, kmCtrl}));
-    EXPECT_EQ(FlagsToMods(0x4000 | 8), (THKeyMods{kmWin})); // MOD_NOREPEAT dropped
+    EXPECT_EQ(FlagsToMods(0x4000 | 8), (THKeyMods{kmWin}));  // MOD_NOREPEAT dropped
     EXPECT_EQ(FlagsToMods(0xF0), THKeyMods{});
     for (unsigned flags = 0; flags < 16; ++flags) {
         EXPECT_EQ(ModsToFlags(FlagsToMods(flags)), flags);
@@ -35,5 +35,5 @@ TEST(HotKeyMods, ShiftToModsNeverGivesWin) {
     EXPECT_EQ(ShiftToMods(ssLeft | ssRight | ssMiddle), THKeyMods{});
 }
 
-} // namespace
-} // namespace lenzor
+}  // namespace
+}  // namespace lenzor

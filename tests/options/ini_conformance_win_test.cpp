@@ -27,7 +27,7 @@ struct Query {
 struct Write {
     const char* section;
     const char* key;
-    std::string value; // in the ANSI code page
+    std::string value;  // in the ANSI code page
 };
 
 // The profile functions keep a file cached for a while after reading it; flushing first makes
@@ -158,16 +158,16 @@ TEST_F(IniConformanceTest, AnsiAndUtf8TextReadAlike) {
 
 const std::vector<Write>& SomeWrites() {
     static const std::vector<Write> writes = {
-        {"mousecontrol", "LENZOR.ALPHA", "200"}, // existing key, other case
-        {"Common", "FirstStart", "0"},           // new key in an existing section
+        {"mousecontrol", "LENZOR.ALPHA", "200"},  // existing key, other case
+        {"Common", "FirstStart", "0"},            // new key in an existing section
         {"MouseControl", "Lenzor.ZoomFactor", "2.5"},
-        {"NewSection", "Empty", ""}, // new section, empty value
+        {"NewSection", "Empty", ""},  // new section, empty value
         {"NewSection", "Quoted", "\"x\""},
         {"NewSection", "Equals", "a=b"},
         {"Common", "Language",
          "Fran\xE7"
-         "ais"},                                 // ANSI text
-        {"MouseControl", "Lenzor.Alpha", "201"}, // the same key twice
+         "ais"},                                  // ANSI text
+        {"MouseControl", "Lenzor.Alpha", "201"},  // the same key twice
     };
     return writes;
 }
@@ -259,5 +259,5 @@ TEST_F(IniConformanceTest, KnownDifferences) {
     EXPECT_EQ(ReadBytes(path_), start);
 }
 
-} // namespace
-} // namespace lenzor
+}  // namespace
+}  // namespace lenzor

@@ -19,7 +19,7 @@ TEST(IniDocumentTest, LineEndingsReadAlike) {
         IniDocument document(text);
         EXPECT_EQ(ReadOr(document, "Common", "Language"), "Deutsch");
         EXPECT_EQ(ReadOr(document, "MouseControl", "Lenzor.Alpha"), "200");
-        EXPECT_EQ(document.Bytes(), text); // read and written back unchanged
+        EXPECT_EQ(document.Bytes(), text);  // read and written back unchanged
     }
 }
 
@@ -93,10 +93,10 @@ TEST(IniDocumentTest, NewSectionsGoAtTheEndWithAnUnterminatedLastLineClosed) {
 TEST(IniDocumentTest, WrittenValuesReadBack) {
     IniDocument document("[S]\nk=old\n");
     document.Write("s", "K", "  spaced  ");
-    EXPECT_EQ(ReadOr(document, "S", "k"), "spaced"); // blanks around a value are not part of it
+    EXPECT_EQ(ReadOr(document, "S", "k"), "spaced");  // blanks around a value are not part of it
     document.Write("S", "k", "");
     EXPECT_EQ(ReadOr(document, "S", "k"), "");
 }
 
-} // namespace
-} // namespace lenzor
+}  // namespace
+}  // namespace lenzor

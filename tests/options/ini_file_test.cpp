@@ -81,7 +81,7 @@ TEST_F(IniFileTest, AFileWithAByteOrderMarkIsUtf8AndKeepsIt) {
 }
 
 TEST_F(IniFileTest, CutUtf8ValuesEndOnACharacterBoundary) {
-    std::string value = std::string(2046, 'a') + "\xC3\xA9"; // the cut splits the last letter
+    std::string value = std::string(2046, 'a') + "\xC3\xA9";  // the cut splits the last letter
     WriteBytes(path_, "\xEF\xBB\xBF[S]\nk=" + value + "\n");
     IniFile file(path_);
     EXPECT_EQ(file.ReadString("S", "k").value_or("?"), std::string(2046, 'a'));
@@ -96,7 +96,7 @@ TEST_F(IniFileTest, WritesReachTheFileOnlyOnFlush) {
     file.Flush();
     EXPECT_EQ(ReadBytes(path_), "[S]\r\nk=v\r\n");
     WriteBytes(path_, "changed by hand");
-    file.Flush(); // nothing pending: the file is not touched
+    file.Flush();  // nothing pending: the file is not touched
     EXPECT_EQ(ReadBytes(path_), "changed by hand");
 }
 
@@ -129,13 +129,13 @@ TEST_F(IniFileTest, AFailedWriteLeavesTheOldFileWhole) {
     EXPECT_EQ(folder_.EntryCount(), 1u);
 
     SetWriteProgressHookForTesting(nullptr);
-    file.Flush(); // the save is still pending and succeeds now
+    file.Flush();  // the save is still pending and succeeds now
     EXPECT_NE(ReadBytes(path_).find("Key0=changed\r\n"), std::string::npos);
     EXPECT_EQ(folder_.EntryCount(), 1u);
 }
 
 TEST_F(IniFileTest, AFileThatCannotBeReadIsNotOverwritten) {
-    std::filesystem::create_directory(PathFromUtf8(path_)); // exists, but is no readable file
+    std::filesystem::create_directory(PathFromUtf8(path_));  // exists, but is no readable file
     IniFile file(path_);
     file.WriteString("S", "k", "v");
     EXPECT_THROW(file.Flush(), EIniFileException);
@@ -179,7 +179,7 @@ TEST_F(IniFileTest, AProcessKilledInTheMiddleOfASaveLeavesTheOldFileWhole) {
         IniFile file(path_);
         file.WriteString("Big", "Key1", "changed");
         file.Flush();
-        _exit(0); // not reached
+        _exit(0);  // not reached
     }
     int status = 0;
     ASSERT_EQ(waitpid(child, &status, 0), child);
@@ -187,7 +187,7 @@ TEST_F(IniFileTest, AProcessKilledInTheMiddleOfASaveLeavesTheOldFileWhole) {
     EXPECT_EQ(WTERMSIG(status), SIGKILL);
     EXPECT_EQ(ReadBytes(path_), original);
 
-    IniFile file(path_); // the partial temporary file does not disturb the next save
+    IniFile file(path_);  // the partial temporary file does not disturb the next save
     file.WriteString("Big", "Key1", "changed");
     file.Flush();
     EXPECT_NE(ReadBytes(path_).find("Key1=changed\r\n"), std::string::npos);
@@ -209,5 +209,5 @@ TEST_F(IniFileTest, ReplacementKeepsPermissionsAndWritesThroughLinks) {
 }
 #endif
 
-} // namespace
-} // namespace lenzor
+}  // namespace
+}  // namespace lenzor

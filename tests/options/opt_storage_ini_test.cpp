@@ -83,7 +83,7 @@ TEST_F(IniStorageTest, FirstSaveWritesEverySettingInDeclarationOrder) {
     storage_.Open();
     EXPECT_TRUE(options_.LoadAll());
     storage_.Close();
-    EXPECT_FALSE(FileExists(path_)); // loading alone creates no file
+    EXPECT_FALSE(FileExists(path_));  // loading alone creates no file
 
     storage_.Open();
     EXPECT_TRUE(options_.SaveAll());
@@ -236,7 +236,7 @@ TEST_F(IniStorageTest, DateTypesUseTheirTextForms) {
     options.LoadAll();
     storage_.Close();
     EXPECT_EQ(options.Item("When.Both").GetValue().ToDouble(), 45351.25);
-    EXPECT_EQ(options.Item("When.Day").GetValue().ToDouble(), 45000.75); // invalid: default
+    EXPECT_EQ(options.Item("When.Day").GetValue().ToDouble(), 45000.75);  // invalid: default
     EXPECT_EQ(options.Item("When.Clock").GetValue().ToDouble(), 6.5 / 24);
 }
 
@@ -244,7 +244,7 @@ TEST_F(IniStorageTest, SaveAndLoadNeedAnOpenStorage) {
     TOptItem& alpha = options_.Item("MouseControl.Lenzor.Alpha");
     EXPECT_THROW(alpha.Save(), EInvalidOperation);
     EXPECT_THROW(alpha.Load(), EInvalidOperation);
-    EXPECT_TRUE(storage_.Close()); // closing a closed storage is harmless
+    EXPECT_TRUE(storage_.Close());  // closing a closed storage is harmless
 }
 
 TEST_F(IniStorageTest, ReadsSeeTheFileAtOpenPlusOwnSaves) {
@@ -292,7 +292,7 @@ TEST_F(IniStorageTest, AReadOnlyFileIsRefusedAndKeptAsItWas) {
     EXPECT_EQ(MessageOf([&] { storage_.Close(); }), "Unable to write to " + path_);
     EXPECT_FALSE(storage_.IsOpen());
     EXPECT_EQ(ReadBytes(path_), original);
-    EXPECT_EQ(folder_.EntryCount(), 1u); // no temporary file left behind
+    EXPECT_EQ(folder_.EntryCount(), 1u);  // no temporary file left behind
 }
 
 TEST_F(IniStorageTest, OpeningAgainWritesWhatTheFirstOpeningSaved) {
@@ -315,5 +315,5 @@ TEST_F(IniStorageTest, DestroyingAnOpenStorageStillWritesItsSaves) {
     EXPECT_EQ(ReadBytes(path_), "[Common]\r\nFirstStart=0\r\n");
 }
 
-} // namespace
-} // namespace lenzor
+}  // namespace
+}  // namespace lenzor

@@ -171,5 +171,5 @@ TEST(DirClassTest, AnEntryOfAnotherClassIsNoItem) {
     EXPECT_EQ(options.Count(), 0);
 }
 
-} // namespace
-} // namespace lenzor
+}  // namespace
+}  // namespace lenzor

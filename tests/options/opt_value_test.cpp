@@ -113,7 +113,7 @@ TEST(OptValueTest, IntegerAndReferenceShareASlotButNotAnAccessor) {
 
 TEST(OptValueTest, GivesTextFormsOfEveryDataType) {
     FormatSettings saved = CurrentFormatSettings();
-    SetCurrentFormatSettings(FormatSettings{}); // yyyy-MM-dd HH:mm:ss, '.'
+    SetCurrentFormatSettings(FormatSettings{});  // yyyy-MM-dd HH:mm:ss, '.'
     Value integer(dtInteger);
     integer.SetAsInteger(-5);
     Value real(dtFloat);
@@ -123,7 +123,7 @@ TEST(OptValueTest, GivesTextFormsOfEveryDataType) {
     Value text(dtString);
     text.SetAsString("English");
     Value date(dtDate);
-    date.SetAsDateTime(45000.75); // a date with a time of day shows it
+    date.SetAsDateTime(45000.75);  // a date with a time of day shows it
     Value time(dtTime);
     time.SetAsDateTime(45000.75);
     EXPECT_EQ(integer.GetAsString(), "-5");
@@ -200,5 +200,5 @@ TEST(OptValueTest, CopiesOnlyBetweenEqualDataTypes) {
     EXPECT_EQ(date.GetAsDateTime(), 0.0);
 }
 
-} // namespace
-} // namespace lenzor
+}  // namespace
+}  // namespace lenzor

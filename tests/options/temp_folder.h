@@ -64,4 +64,4 @@ inline bool FileExists(const std::string& path) {
     return std::filesystem::exists(PathFromUtf8(path));
 }
 
-} // namespace lenzor
+}  // namespace lenzor

@@ -61,11 +61,11 @@ TEST(SimpleTimer, IntervalZeroSuspendsAndANewIntervalResumes) {
     ASSERT_TRUE(PumpMessagesUntil([&] { return counter.ticks > 0; }, 1000));
 
     timer.SetIntervalMs(0);
-    EXPECT_TRUE(timer.Running()); // suspended, not stopped
+    EXPECT_TRUE(timer.Running());  // suspended, not stopped
     int suspendedAt = counter.ticks;
     PumpMessagesFor(250);
     EXPECT_EQ(counter.ticks, suspendedAt);
-    EXPECT_FALSE(timer.Start()); // period 0 never starts
+    EXPECT_FALSE(timer.Start());  // period 0 never starts
 
     timer.SetIntervalMs(50);
     EXPECT_TRUE(PumpMessagesUntil([&] { return counter.ticks >= suspendedAt + 3; }, 1500));
@@ -135,11 +135,11 @@ TEST(SimpleTimer, TimersShareOneWindowThatGoesWithTheLast) {
 
 TEST(SimpleTimer, LateTickOfADestroyedTimerIsIgnored) {
     Counter alive;
-    TSimpleTimer keeper(10000, alive.Handler()); // keeps the shared window
+    TSimpleTimer keeper(10000, alive.Handler());  // keeps the shared window
     int lateTicks = 0;
     auto doomed = std::make_unique<TSimpleTimer>(1, [&](TSimpleTimer&) { ++lateTicks; });
     doomed->Start();
-    Sleep(50); // its WM_TIMER is due but not yet delivered
+    Sleep(50);  // its WM_TIMER is due but not yet delivered
     doomed.reset();
     // Identifiers that no live timer has are dropped as well.
     for (WPARAM id = 0; id < 64; ++id) {
@@ -163,5 +163,5 @@ TEST(SimpleTimer, HandlerMayDestroyTheLastTimer) {
     EXPECT_EQ(SimpleTimerWindow(), nullptr);
 }
 
-} // namespace
-} // namespace lenzor
+}  // namespace
+}  // namespace lenzor

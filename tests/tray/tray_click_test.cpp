@@ -78,8 +78,8 @@ TEST_F(TrayClickTest, RightAndMiddleButtons) {
     EXPECT_EQ(Send(code::RightUp), (Steps{{A::MouseUp, mbRight}}));
     EXPECT_EQ(Send(code::MiddleDown), (Steps{{A::MouseDown, mbMiddle}}));
     EXPECT_EQ(Send(code::MiddleUp), (Steps{{A::MouseUp, mbMiddle}}));
-    EXPECT_EQ(Send(0x206), Steps{}); // right double-click: ignored
-    EXPECT_EQ(Send(0x209), Steps{}); // middle double-click: ignored
+    EXPECT_EQ(Send(0x206), Steps{});  // right double-click: ignored
+    EXPECT_EQ(Send(0x209), Steps{});  // middle double-click: ignored
 }
 
 TEST_F(TrayClickTest, DisabledIgnoresMouseButNotBalloons) {
@@ -102,9 +102,9 @@ TEST_F(TrayClickTest, EnterOnceThenExitWhenThePointerIsElsewhere) {
     settings.wantEnterExit = true;
     EXPECT_EQ(Send(code::MouseMove, {10, 20}), (Steps{{A::MouseEnter}, {A::MouseMove}}));
     EXPECT_EQ(Send(code::MouseMove, {11, 20}), (Steps{{A::MouseMove}}));
-    EXPECT_EQ(logic.ExitPoll({11, 20}), Steps{}); // still where the shell last saw it
+    EXPECT_EQ(logic.ExitPoll({11, 20}), Steps{});  // still where the shell last saw it
     EXPECT_EQ(logic.ExitPoll({11, 21}), (Steps{{A::MouseExit}}));
-    EXPECT_EQ(logic.ExitPoll({50, 50}), Steps{}); // exit reported once
+    EXPECT_EQ(logic.ExitPoll({50, 50}), Steps{});  // exit reported once
     EXPECT_EQ(Send(code::MouseMove, {12, 20}), (Steps{{A::MouseEnter}, {A::MouseMove}}));
 }
 
@@ -115,5 +115,5 @@ TEST_F(TrayClickTest, MovementWithoutEnterExitRaisesOnlyMouseMove) {
     EXPECT_EQ(Send(code::MouseMove, {1, 1}), (Steps{{A::MouseEnter}, {A::MouseMove}}));
 }
 
-} // namespace
-} // namespace lenzor
+}  // namespace
+}  // namespace lenzor

@@ -24,8 +24,8 @@ TEST(TrayTipText, EmptyWhenHidden) {
 }
 
 TEST(TrayTipText, CountsUtf16UnitsAndNeverSplitsACharacter) {
-    const std::string e = "\xC3\xA9";         // é: 2 bytes, 1 unit
-    const std::string g = "\xF0\x9D\x84\x9E"; // U+1D11E: 4 bytes, a surrogate pair
+    const std::string e = "\xC3\xA9";          // é: 2 bytes, 1 unit
+    const std::string g = "\xF0\x9D\x84\x9E";  // U+1D11E: 4 bytes, a surrogate pair
     std::string accented;
     for (int i = 0; i < 130; ++i) {
         accented += e;
@@ -40,7 +40,7 @@ TEST(TrayTipText, CountsUtf16UnitsAndNeverSplitsACharacter) {
 }
 
 TEST(TrayTipText, TruncatedMultiByteSequenceAtTheEndIsKeptByteForByte) {
-    std::string broken = "ab\xE2\x82"; // a 3-byte lead with one continuation byte
+    std::string broken = "ab\xE2\x82";  // a 3-byte lead with one continuation byte
     EXPECT_EQ(TrayTipText(broken, true), broken);
 }
 
@@ -59,5 +59,5 @@ TEST(IconIndex, CyclesBackToTheFirst) {
     EXPECT_EQ(NextCycleIndex(0, 1), 0);
 }
 
-} // namespace
-} // namespace lenzor
+}  // namespace
+}  // namespace lenzor

@@ -91,12 +91,12 @@ struct TrayIconTest : ::testing::Test {
 TEST_F(TrayIconTest, AddsUpdatesAndRemovesItsIcon) {
     EXPECT_FALSE(tray->IconVisible());
     EXPECT_FALSE(ShellHasIcon(*tray));
-    EXPECT_FALSE(tray->ModifyTrayIcon()); // nothing to modify yet
+    EXPECT_FALSE(tray->ModifyTrayIcon());  // nothing to modify yet
 
     tray->SetIconVisible(true);
     EXPECT_TRUE(tray->IconVisible());
     EXPECT_TRUE(ShellHasIcon(*tray));
-    EXPECT_FALSE(tray->AddTrayIcon()); // already there
+    EXPECT_FALSE(tray->AddTrayIcon());  // already there
     tray->SetHint(std::string(200, 'h') + "\xC3\xA9");
     EXPECT_TRUE(tray->ModifyTrayIcon());
 
@@ -106,14 +106,14 @@ TEST_F(TrayIconTest, AddsUpdatesAndRemovesItsIcon) {
 
 TEST_F(TrayIconTest, DestructionRemovesTheIconAndIdentifiersStayDistinct) {
     TTrayIcon second;
-    EXPECT_EQ(second.HandlerWindow(), tray->HandlerWindow()); // one shared handler window
+    EXPECT_EQ(second.HandlerWindow(), tray->HandlerWindow());  // one shared handler window
     EXPECT_NE(second.CallbackId(), tray->CallbackId());
     tray->SetIconVisible(true);
     HWND window = tray->HandlerWindow();
     UINT id = tray->CallbackId();
     tray.reset();
     EXPECT_FALSE(ShellHasIcon(window, id));
-    EXPECT_TRUE(IsWindow(window)); // still serves the second icon
+    EXPECT_TRUE(IsWindow(window));  // still serves the second icon
 }
 
 TEST_F(TrayIconTest, HandlerWindowGoesWithTheLastIcon) {
@@ -140,7 +140,7 @@ TEST_F(TrayIconTest, WithDblClickHandlerASingleClickComesOneDoubleClickTimeLater
     EXPECT_EQ(log, (Log{"down L", "up L"}));
     ASSERT_TRUE(LogReaches(3, 3000));
     EXPECT_EQ(log.back(), "click");
-    EXPECT_GE(GetTickCount() - pressed, GetDoubleClickTime() / 2); // coarse sanity bound
+    EXPECT_GE(GetTickCount() - pressed, GetDoubleClickTime() / 2);  // coarse sanity bound
 }
 
 TEST_F(TrayIconTest, DoubleClickRaisesOnlyDblClickAndClicksTheDefaultItem) {
@@ -150,7 +150,7 @@ TEST_F(TrayIconTest, DoubleClickRaisesOnlyDblClickAndClicksTheDefaultItem) {
     Post(WM_LBUTTONUP);
     Post(WM_LBUTTONDBLCLK);
     Post(WM_LBUTTONUP);
-    PumpMessagesFor(GetDoubleClickTime() + 300); // the delayed single click would come by now
+    PumpMessagesFor(GetDoubleClickTime() + 300);  // the delayed single click would come by now
     EXPECT_EQ(log, (Log{"down L", "up L", "dblclick", "menu Showglass1", "up L"}));
 }
 
@@ -228,14 +228,14 @@ TEST_F(TrayIconTest, HandlerThatFreesTheIconEndsTheSequence) {
     Post(WM_LBUTTONUP);
     ASSERT_TRUE(PumpMessagesUntil([&] { return tray == nullptr; }, 2000));
     PumpMessagesFor(50);
-    EXPECT_EQ(log, (Log{"down L", "click"})); // no "up L" from a freed icon
+    EXPECT_EQ(log, (Log{"down L", "click"}));  // no "up L" from a freed icon
 }
 
 TEST_F(TrayIconTest, TaskbarBroadcastBringsBackAVisibleIconOnly) {
     TTrayIcon hidden;
     hidden.SetIcon(appIcon);
     tray->SetIconVisible(true);
-    RemoveBehindItsBack(*tray); // as a restarting shell loses every icon
+    RemoveBehindItsBack(*tray);  // as a restarting shell loses every icon
     ASSERT_FALSE(ShellHasIcon(*tray));
 
     // A real broadcast: the handler window is a top-level window, so it hears it.
@@ -279,7 +279,7 @@ TEST_F(CyclingTest, CyclesThroughTheListAndStopsOnIntervalZero) {
     tray->SetIconIndex(2);
     tray->SetCycleInterval(30);
     tray->SetCycleIcons(true);
-    EXPECT_EQ(tray->IconIndex(), 0); // cycling starts at the first icon
+    EXPECT_EQ(tray->IconIndex(), 0);  // cycling starts at the first icon
     ASSERT_TRUE(PumpMessagesUntil([&] { return next.size() >= 6; }, 3000));
     EXPECT_EQ(std::vector<int>(next.begin(), next.begin() + 6),
               (std::vector<int>{1, 2, 3, 0, 1, 2}));
@@ -306,7 +306,7 @@ TEST_F(TrayIconTest, EnterOnceThenExitWhenThePointerLeaves) {
     Post(WM_MOUSEMOVE);
     Post(WM_MOUSEMOVE);
     ASSERT_TRUE(LogReaches(3));
-    PumpMessagesFor(100); // the pointer stays: no exit
+    PumpMessagesFor(100);  // the pointer stays: no exit
     EXPECT_EQ(log, (Log{"enter", "move 100,120", "move 100,120"}));
 
     SetCursorPos(300, 300);
@@ -340,7 +340,7 @@ TEST_F(OwnedTrayTest, MinimisingWithAHandlerSendsTheFormToTheTray) {
     EXPECT_EQ(SendMessageW(form.window, WM_SYSCOMMAND, SC_MINIMIZE, 0), 1);
     EXPECT_EQ(log, Log{"to tray"});
     EXPECT_FALSE(IsWindowVisible(form.window));
-    EXPECT_FALSE(IsIconic(form.window)); // the minimise itself was taken over
+    EXPECT_FALSE(IsIconic(form.window));  // the minimise itself was taken over
     EXPECT_TRUE(tray->IconVisible());
     EXPECT_TRUE(ShellHasIcon(*tray));
 
@@ -368,7 +368,7 @@ TEST_F(OwnedTrayTest, WithoutMinimizeToTrayAndAfterTheIconIsGoneMinimisingIsOrdi
     ShowWindow(form.window, SW_RESTORE);
 
     tray->SetMinimizeToTray(true);
-    tray.reset(); // removes its hook from the form
+    tray.reset();  // removes its hook from the form
     SendMessageW(form.window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
     EXPECT_TRUE(IsIconic(form.window));
     EXPECT_EQ(log, Log{});
@@ -383,5 +383,5 @@ TEST_F(OwnedTrayTest, SendMainFormToTrayHidesTheFormAndRestoreShowsIt) {
     EXPECT_FALSE(IsWindowVisible(form.window));
 }
 
-} // namespace
-} // namespace lenzor
+}  // namespace
+}  // namespace lenzor

@@ -16,7 +16,7 @@ TEST(PopupMenu, KeepsItemsInCreationOrderAndFindsThemByName) {
     menu.Add("Exit1", "Exit");
 
     ASSERT_EQ(menu.Count(), 4);
-    EXPECT_EQ(&menu.Item(0), &show); // earlier references survive later additions
+    EXPECT_EQ(&menu.Item(0), &show);  // earlier references survive later additions
     EXPECT_EQ(menu.Item(3).Caption(), "Exit");
     EXPECT_EQ(menu.Find("N1"), &separator);
     EXPECT_TRUE(separator.IsSeparator());
@@ -50,7 +50,7 @@ TEST(MenuItem, ClickRunsHandlerOnlyWhenEnabled) {
     EXPECT_EQ(senders, (std::vector<TMenuItem*>{&item, &item}));
 
     TMenuItem silent("x", "X");
-    silent.Click(); // no handler: nothing happens
+    silent.Click();  // no handler: nothing happens
 }
 
 TEST(MenuItem, ShortCutTextFollowsTheValue) {
@@ -60,5 +60,5 @@ TEST(MenuItem, ShortCutTextFollowsTheValue) {
     EXPECT_EQ(item.ShortCutText(), "Ctrl+Alt+G");
 }
 
-} // namespace
-} // namespace lenzor
+}  // namespace
+}  // namespace lenzor

@@ -47,4 +47,4 @@ inline HICON MakeSolidIcon(COLORREF colour) {
     return icon;
 }
 
-} // namespace lenzor::test_support
+}  // namespace lenzor::test_support

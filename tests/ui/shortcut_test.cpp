@@ -7,7 +7,7 @@ namespace lenzor {
 namespace {
 
 TEST(ShortCut, SplitsKeyAndModifierBits) {
-    TShortCutParts parts = ShortCutToKey(49223); // Ctrl+Alt+G
+    TShortCutParts parts = ShortCutToKey(49223);  // Ctrl+Alt+G
     EXPECT_EQ(parts.key, 'G');
     EXPECT_EQ(parts.shift, TShiftState{ssCtrl | ssAlt});
 
@@ -47,10 +47,10 @@ TEST(ShortCutText, NamesSpecialKeys) {
 
 TEST(ShortCutText, EmptyForNoneOrUnnamedKey) {
     EXPECT_EQ(ShortCutToText(0), "");
-    EXPECT_EQ(ShortCutToText(scCtrl | scAlt), ""); // modifiers alone
-    EXPECT_EQ(ShortCutToText(scCtrl | 0x100), ""); // beyond any virtual-key code
+    EXPECT_EQ(ShortCutToText(scCtrl | scAlt), "");  // modifiers alone
+    EXPECT_EQ(ShortCutToText(scCtrl | 0x100), "");  // beyond any virtual-key code
     EXPECT_EQ(ShortCutToText(scCtrl | 0xFF), "");
 }
 
-} // namespace
-} // namespace lenzor
+}  // namespace
+}  // namespace lenzor

@@ -100,7 +100,7 @@ TEST(IconWin, KeepsItsOwnCopy) {
     ASSERT_TRUE(icon.Assign(source));
     DestroyIcon(source);
     ICONINFO info{};
-    ASSERT_TRUE(GetIconInfo(icon.Handle(), &info)); // still valid after the source is gone
+    ASSERT_TRUE(GetIconInfo(icon.Handle(), &info));  // still valid after the source is gone
     DeleteObject(info.hbmColor);
     DeleteObject(info.hbmMask);
 
@@ -126,5 +126,5 @@ TEST(ImageListWin, HandsOutIconsByIndex) {
     EXPECT_EQ(list.Icon(2), nullptr);
 }
 
-} // namespace
-} // namespace lenzor
+}  // namespace
+}  // namespace lenzor
