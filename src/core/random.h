@@ -2,6 +2,7 @@
 // at 0 and the program never reseeds it (tests may, to pin a sequence).
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 namespace lenzor {
@@ -9,6 +10,11 @@ namespace lenzor {
 // One draw from 0..n-1: seed := seed * 134775813 + 1 (mod 2^32), result = high 32 bits of
 // seed * n. A range of 0 or below yields 0 (the seed still advances, as for any draw).
 int32_t Random(int32_t n);
+
+// count draws from the same range into out, the same values count calls of Random(n) give
+// and leaving the seed where they leave it; several interleaved generator lanes make it much
+// faster than one call a value (the noise layers draw once per byte of a picture).
+void RandomDraws(int32_t n, int32_t* out, std::size_t count);
 
 uint32_t RandomSeed();
 void SetRandomSeed(uint32_t seed);

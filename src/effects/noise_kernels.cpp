@@ -5,13 +5,14 @@
 #include "effects/row_bound.h"
 
 #include <cstring>
+#include <vector>
 
 namespace lenzor {
 namespace {
 
 // Negative differences clamp to 0 rather than fold, so about half the draws add nothing.
-uint8_t DrawNoise(int n) {
-    return static_cast<uint8_t>(ClampByte(Random(n) - (n >> 1)));
+uint8_t NoiseValue(int32_t draw, int n) {
+    return static_cast<uint8_t>(ClampByte(draw - (n >> 1)));
 }
 
 void Clear(Bitmap24& layer) {
@@ -28,12 +29,15 @@ void FillColorNoise(Bitmap24& layer, int n) {
         Clear(layer);
         return;
     }
+    std::vector<int32_t> draws(static_cast<std::size_t>(layer.Width()) * 3);
     for (int y = 0; y < layer.Height(); ++y) {
+        RandomDraws(n, draws.data(), draws.size());
         uint8_t* pixel = layer.Row(y);
-        for (int x = 0; x < layer.Width(); ++x, pixel += 3) {
-            pixel[2] = DrawNoise(n);
-            pixel[1] = DrawNoise(n);
-            pixel[0] = DrawNoise(n);
+        const int32_t* draw = draws.data();
+        for (int x = 0; x < layer.Width(); ++x, pixel += 3, draw += 3) {
+            pixel[2] = NoiseValue(draw[0], n);
+            pixel[1] = NoiseValue(draw[1], n);
+            pixel[0] = NoiseValue(draw[2], n);
         }
     }
 }
@@ -44,10 +48,12 @@ void FillMonoNoise(Bitmap24& layer, int n) {
         Clear(layer);
         return;
     }
+    std::vector<int32_t> draws(static_cast<std::size_t>(layer.Width()));
     for (int y = 0; y < layer.Height(); ++y) {
+        RandomDraws(n, draws.data(), draws.size());
         uint8_t* pixel = layer.Row(y);
         for (int x = 0; x < layer.Width(); ++x, pixel += 3) {
-            pixel[0] = pixel[1] = pixel[2] = DrawNoise(n);
+            pixel[0] = pixel[1] = pixel[2] = NoiseValue(draws[x], n);
         }
     }
 }

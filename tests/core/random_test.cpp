@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace lenzor {
 namespace {
 
@@ -49,6 +51,25 @@ TEST_F(RandomTest, SeedWrapsModulo2To32) {
     uint32_t next = RandomSeed() * 134775813u + 1u;
     int32_t expected = static_cast<int32_t>((uint64_t{next} * 2147483647u) >> 32);
     EXPECT_EQ(Random(2147483647), expected);
+}
+
+TEST_F(RandomTest, BulkDrawsEqualSingleDrawsAndLeaveTheSameSeed) {
+    for (int32_t n : {1, 2, 3, 600, 2147483647, 0, -5}) {
+        for (std::size_t count : {0u, 1u, 7u, 8u, 9u, 16u, 17u, 100u}) {
+            SetRandomSeed(0xC0FFEEu + static_cast<uint32_t>(count));
+            std::vector<int32_t> single(count);
+            for (int32_t& value : single) {
+                value = Random(n);
+            }
+            const uint32_t seedAfterSingle = RandomSeed();
+
+            SetRandomSeed(0xC0FFEEu + static_cast<uint32_t>(count));
+            std::vector<int32_t> bulk(count, -1);
+            RandomDraws(n, bulk.data(), count);
+            EXPECT_EQ(bulk, single) << "n " << n << ", count " << count;
+            EXPECT_EQ(RandomSeed(), seedAfterSingle) << "n " << n << ", count " << count;
+        }
+    }
 }
 
 }  // namespace
