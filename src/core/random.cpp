@@ -40,29 +40,51 @@ int32_t Random(int32_t n) {
     return Scale(g_seed, static_cast<uint32_t>(n));
 }
 
-void RandomDraws(int32_t n, int32_t* out, std::size_t count) {
+void RandomDrawsFrom(uint32_t& seed, int32_t n, int32_t* out, std::size_t count) {
     std::size_t i = 0;
     if (n > 0 && count >= kLanes) {
         const uint32_t range = static_cast<uint32_t>(n);
         uint32_t lane[kLanes];
-        uint32_t seed = g_seed;
+        uint32_t next = seed;
         for (int k = 0; k < kLanes; ++k) {
-            seed = seed * kMultiplier + 1u;
-            lane[k] = seed;
+            next = next * kMultiplier + 1u;
+            lane[k] = next;
         }
         for (; i + kLanes <= count; i += kLanes) {
             for (int k = 0; k < kLanes; ++k) {
                 out[i + k] = Scale(lane[k], range);
             }
-            g_seed = lane[kLanes - 1];  // the seed of the last value written
+            seed = lane[kLanes - 1];  // the seed of the last value written
             for (int k = 0; k < kLanes; ++k) {
                 lane[k] = lane[k] * kLaneMultiplier + kLaneIncrement;
             }
         }
     }
     for (; i < count; ++i) {
-        out[i] = Random(n);
+        seed = seed * kMultiplier + 1u;
+        out[i] = n > 0 ? Scale(seed, static_cast<uint32_t>(n)) : 0;
     }
+}
+
+void RandomDraws(int32_t n, int32_t* out, std::size_t count) {
+    RandomDrawsFrom(g_seed, n, out, count);
+}
+
+void SkipRandomDraws(uint64_t count) {
+    // Compose the step seed -> a * seed + c with itself by squaring.
+    uint32_t stepMultiplier = kMultiplier;
+    uint32_t stepIncrement = 1u;
+    uint32_t multiplier = 1u;
+    uint32_t increment = 0u;
+    for (; count > 0; count >>= 1) {
+        if (count & 1u) {
+            multiplier *= stepMultiplier;
+            increment = increment * stepMultiplier + stepIncrement;
+        }
+        stepIncrement = stepIncrement * stepMultiplier + stepIncrement;
+        stepMultiplier *= stepMultiplier;
+    }
+    g_seed = g_seed * multiplier + increment;
 }
 
 uint32_t RandomSeed() {

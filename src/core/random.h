@@ -16,6 +16,13 @@ int32_t Random(int32_t n);
 // faster than one call a value (the noise layers draw once per byte of a picture).
 void RandomDraws(int32_t n, int32_t* out, std::size_t count);
 
+// The same draws from a private copy of the seed, which advances as the process-wide one
+// would; the process-wide seed is untouched. Lets a caller replay draws it skipped.
+void RandomDrawsFrom(uint32_t& seed, int32_t n, int32_t* out, std::size_t count);
+
+// Advances the process-wide seed as count draws would, in logarithmic time.
+void SkipRandomDraws(uint64_t count);
+
 uint32_t RandomSeed();
 void SetRandomSeed(uint32_t seed);
 

@@ -23,7 +23,7 @@ void Clear(Bitmap24& layer) {
 
 }  // namespace
 
-void FillColorNoise(Bitmap24& layer, int n) {
+void FillColorNoiseFrom(Bitmap24& layer, int n, uint32_t& seed) {
     CheckRowWidth(layer, kMaxKernelRowPixels);
     if (n < 1) {
         Clear(layer);
@@ -31,7 +31,7 @@ void FillColorNoise(Bitmap24& layer, int n) {
     }
     std::vector<int32_t> draws(static_cast<std::size_t>(layer.Width()) * 3);
     for (int y = 0; y < layer.Height(); ++y) {
-        RandomDraws(n, draws.data(), draws.size());
+        RandomDrawsFrom(seed, n, draws.data(), draws.size());
         uint8_t* pixel = layer.Row(y);
         const int32_t* draw = draws.data();
         for (int x = 0; x < layer.Width(); ++x, pixel += 3, draw += 3) {
@@ -42,7 +42,7 @@ void FillColorNoise(Bitmap24& layer, int n) {
     }
 }
 
-void FillMonoNoise(Bitmap24& layer, int n) {
+void FillMonoNoiseFrom(Bitmap24& layer, int n, uint32_t& seed) {
     CheckRowWidth(layer, kMaxKernelRowPixels);
     if (n < 1) {
         Clear(layer);
@@ -50,12 +50,32 @@ void FillMonoNoise(Bitmap24& layer, int n) {
     }
     std::vector<int32_t> draws(static_cast<std::size_t>(layer.Width()));
     for (int y = 0; y < layer.Height(); ++y) {
-        RandomDraws(n, draws.data(), draws.size());
+        RandomDrawsFrom(seed, n, draws.data(), draws.size());
         uint8_t* pixel = layer.Row(y);
         for (int x = 0; x < layer.Width(); ++x, pixel += 3) {
             pixel[0] = pixel[1] = pixel[2] = NoiseValue(draws[x], n);
         }
     }
+}
+
+void FillColorNoise(Bitmap24& layer, int n) {
+    uint32_t seed = RandomSeed();
+    FillColorNoiseFrom(layer, n, seed);
+    SetRandomSeed(seed);
+}
+
+void FillMonoNoise(Bitmap24& layer, int n) {
+    uint32_t seed = RandomSeed();
+    FillMonoNoiseFrom(layer, n, seed);
+    SetRandomSeed(seed);
+}
+
+uint64_t ColorNoiseDraws(const Bitmap24& layer) {
+    return MonoNoiseDraws(layer) * 3;
+}
+
+uint64_t MonoNoiseDraws(const Bitmap24& layer) {
+    return static_cast<uint64_t>(layer.Width()) * static_cast<uint64_t>(layer.Height());
 }
 
 }  // namespace lenzor

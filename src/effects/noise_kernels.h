@@ -4,6 +4,8 @@
 
 #include "effects/bitmap.h"
 
+#include <cstdint>
+
 namespace lenzor {
 
 // Per pixel, top to bottom and left to right, three draws for bytes 2, 1 and 0 (red, green,
@@ -13,5 +15,14 @@ void FillColorNoise(Bitmap24& layer, int n);
 
 // As FillColorNoise, but one draw per pixel written to all three bytes.
 void FillMonoNoise(Bitmap24& layer, int n);
+
+// The same fills drawing from a private copy of the generator's seed (see RandomDrawsFrom),
+// for a layer whose draws were taken from the process-wide sequence earlier.
+void FillColorNoiseFrom(Bitmap24& layer, int n, uint32_t& seed);
+void FillMonoNoiseFrom(Bitmap24& layer, int n, uint32_t& seed);
+
+// How many draws a fill of the layer takes.
+uint64_t ColorNoiseDraws(const Bitmap24& layer);
+uint64_t MonoNoiseDraws(const Bitmap24& layer);
 
 }  // namespace lenzor

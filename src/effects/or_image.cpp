@@ -1,5 +1,6 @@
 #include "effects/or_image.h"
 
+#include "core/random.h"
 #include "effects/blur_kernels.h"
 #include "effects/jpeg_source.h"
 #include "effects/noise_kernels.h"
@@ -44,6 +45,11 @@ struct TOrImage::State {
     // missing, so the per-frame rebuilds of the lens allocate nothing.
     Bitmap24 noise;
     bool hasNoise = false;
+    // The noise draws are taken from the process-wide sequence when a setter runs, but the
+    // layer's bytes are filled only when the display is rendered: the lens sets a new noise
+    // value right after every new picture, and the fill it replaces would be wasted.
+    bool noisePending = false;
+    uint32_t noiseSeed = 0;
     Bitmap24 filtered;
     bool hasFiltered = false;
 
@@ -58,6 +64,7 @@ struct TOrImage::State {
 
     void DropLayers() {
         hasNoise = false;
+        noisePending = false;
         hasFiltered = false;
     }
 
@@ -66,17 +73,30 @@ struct TOrImage::State {
         colorNoise = kind == Noise::Color ? stored : 0;
         monoNoise = kind == Noise::Mono ? stored : 0;
         hasNoise = false;
+        noisePending = false;
         if (stored > 0 && HasGraphic()) {
             if (noise.Width() != original.Width() || noise.Height() != original.Height()) {
                 noise.SetSize(original.Width(), original.Height());
             }
-            if (kind == Noise::Color) {
-                FillColorNoise(noise, stored);
-            } else {
-                FillMonoNoise(noise, stored);
-            }
+            CheckRowWidth(noise, kMaxKernelRowPixels);
+            noiseSeed = RandomSeed();
+            SkipRandomDraws(kind == Noise::Color ? ColorNoiseDraws(noise) : MonoNoiseDraws(noise));
             hasNoise = true;
+            noisePending = true;
         }
+    }
+
+    void FillPendingNoise() {
+        if (!noisePending) {
+            return;
+        }
+        uint32_t seed = noiseSeed;
+        if (colorNoise >= 1) {
+            FillColorNoiseFrom(noise, colorNoise, seed);
+        } else {
+            FillMonoNoiseFrom(noise, monoNoise, seed);
+        }
+        noisePending = false;
     }
 
     void ApplyStructural(Structural kind, int value) {
@@ -165,6 +185,9 @@ struct TOrImage::State {
         const Bitmap24& layer = structuralOn && hasFiltered ? filtered : original;
         if (display.Width() != original.Width() || display.Height() != original.Height()) {
             display.SetSize(original.Width(), original.Height());
+        }
+        if (hasNoise) {
+            FillPendingNoise();
         }
         RunPixelPass(layer, hasNoise ? &noise : nullptr, pixel, display);
         displayStale = false;

@@ -72,5 +72,43 @@ TEST_F(RandomTest, BulkDrawsEqualSingleDrawsAndLeaveTheSameSeed) {
     }
 }
 
+TEST_F(RandomTest, SkippingDrawsLandsWhereDrawingThemWould) {
+    for (uint64_t count : {0ull, 1ull, 2ull, 3ull, 8ull, 1000ull, 6220800ull, (1ull << 32) + 5}) {
+        SetRandomSeed(99);
+        uint32_t expected = 99;
+        if (count <= 6220800ull) {
+            for (uint64_t i = 0; i < count; ++i) {
+                Random(1);
+            }
+            expected = RandomSeed();
+        } else {  // the sequence repeats every 2^32 draws
+            SetRandomSeed(99);
+            for (int i = 0; i < 5; ++i) {
+                Random(1);
+            }
+            expected = RandomSeed();
+        }
+        SetRandomSeed(99);
+        SkipRandomDraws(count);
+        EXPECT_EQ(RandomSeed(), expected) << count;
+    }
+}
+
+TEST_F(RandomTest, DrawsFromAPrivateSeedLeaveTheSharedOneAlone) {
+    SetRandomSeed(5);
+    std::vector<int32_t> expected(20);
+    for (int32_t& value : expected) {
+        value = Random(50);
+    }
+    const uint32_t after = RandomSeed();
+    SetRandomSeed(1234);
+    uint32_t seed = 5;
+    std::vector<int32_t> replay(20);
+    RandomDrawsFrom(seed, 50, replay.data(), replay.size());
+    EXPECT_EQ(replay, expected);
+    EXPECT_EQ(seed, after);
+    EXPECT_EQ(RandomSeed(), 1234u);
+}
+
 }  // namespace
 }  // namespace lenzor

@@ -3,6 +3,8 @@
 #include "core/errors.h"
 #include "core/random.h"
 #include "effects/blur_kernels.h"
+#include "effects/noise_kernels.h"
+#include "effects/pixel_pass.h"
 #include "effects/row_bound.h"
 #include "test_pictures.h"
 
@@ -169,6 +171,32 @@ TEST_F(OrImageTest, DisplayShowsTheLastRebuildWhetherReadAfterEachSetterOrOnce) 
     image_.MutablePictureOriginal() = test::RandomPicture(21, 15, 99);
     EXPECT_EQ(image_.DisplayPicture(), shown);
     EXPECT_NE(inverted, shown);
+}
+
+// Noise draws leave the shared sequence when the setter runs, even where the layer's bytes are
+// made later (or never, when a new value replaces them before anything is shown).
+TEST_F(OrImageTest, NoiseSettersTakeTheirDrawsInOrderWhateverIsShown) {
+    SetRandomSeed(41);
+    Bitmap24 first(picture_.Width(), picture_.Height());
+    Bitmap24 second(picture_.Width(), picture_.Height());
+    FillColorNoise(first, 300);  // the rebuild after the new source
+    FillMonoNoise(first, 90);
+    const int drawnBetween = Random(1000);
+    FillColorNoise(second, 77);
+    const uint32_t seedAfter = RandomSeed();
+
+    SetRandomSeed(41);
+    image_.SetPicColorNoise(300);  // no source yet: nothing drawn
+    image_.SetPictureOriginal(picture_);
+    image_.SetPicMonoNoise(90);
+    EXPECT_EQ(Random(1000), drawnBetween);
+    image_.SetPicColorNoise(77);
+    EXPECT_EQ(RandomSeed(), seedAfter);
+
+    Bitmap24 expected(picture_.Width(), picture_.Height());
+    RunPixelPass(picture_, &second, PixelEffects{}, expected);
+    EXPECT_EQ(image_.DisplayPicture(), expected);
+    EXPECT_EQ(RandomSeed(), seedAfter);  // showing the layer draws nothing more
 }
 
 TEST_F(OrImageTest, ResetEffectsShowsTheSourceUnchanged) {
