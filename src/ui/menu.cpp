@@ -1,9 +1,23 @@
 #include "ui/menu.h"
 
+#include "core/text_utils.h"
+
+#include <algorithm>
+
 namespace lenzor {
 
 TMenuItem::TMenuItem(std::string name, std::string caption)
-    : FName(std::move(name)), FCaption(std::move(caption)) {}
+    : TMenuItem(nullptr, std::move(name), std::move(caption)) {}
+
+TMenuItem::TMenuItem(TComponent* owner, std::string name, std::string caption)
+    : TComponent(owner, std::move(name)), FCaption(std::move(caption)) {}
+
+TMenuItem::~TMenuItem() {
+    if (FMenu) {
+        auto& items = FMenu->FItems;
+        items.erase(std::remove(items.begin(), items.end(), this), items.end());
+    }
+}
 
 void TMenuItem::Click() {
     if (FEnabled && OnClick) {
@@ -11,24 +25,52 @@ void TMenuItem::Click() {
     }
 }
 
+bool TMenuItem::HasStringProperty(std::string_view property) const {
+    return EqualsIgnoringAsciiCase(property, "Caption") ||
+           EqualsIgnoringAsciiCase(property, "Hint");
+}
+
+std::string TMenuItem::GetStringProperty(std::string_view property) const {
+    if (EqualsIgnoringAsciiCase(property, "Caption")) {
+        return FCaption;
+    }
+    return EqualsIgnoringAsciiCase(property, "Hint") ? FHint : std::string();
+}
+
+void TMenuItem::SetStringProperty(std::string_view property, const std::string& value) {
+    if (EqualsIgnoringAsciiCase(property, "Caption")) {
+        FCaption = value;
+    } else if (EqualsIgnoringAsciiCase(property, "Hint")) {
+        FHint = value;
+    }
+}
+
+TPopupMenu::~TPopupMenu() {
+    for (TMenuItem* item : FItems) {
+        item->FMenu = nullptr;
+    }
+}
+
 TMenuItem& TPopupMenu::Add(std::string name, std::string caption) {
-    FItems.push_back(std::make_unique<TMenuItem>(std::move(name), std::move(caption)));
-    return *FItems.back();
+    auto* item = new TMenuItem(Owner() ? Owner() : this, std::move(name), std::move(caption));
+    item->FMenu = this;
+    FItems.push_back(item);
+    return *item;
 }
 
 TMenuItem* TPopupMenu::Find(std::string_view name) const {
-    for (const auto& item : FItems) {
+    for (TMenuItem* item : FItems) {
         if (item->Name() == name) {
-            return item.get();
+            return item;
         }
     }
     return nullptr;
 }
 
 TMenuItem* TPopupMenu::DefaultItem() const {
-    for (const auto& item : FItems) {
+    for (TMenuItem* item : FItems) {
         if (item->Default()) {
-            return item.get();
+            return item;
         }
     }
     return nullptr;

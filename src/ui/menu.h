@@ -1,7 +1,10 @@
 // Popup menus as plain data: named items in creation order with caption, check mark, enabled
-// state, default flag, shortcut and click handler. A platform peer shows them.
+// state, default flag, shortcut and click handler. Items are components of the menu's owner
+// (a form lists them after the menu), so translation reaches their captions by name. A
+// platform peer shows them.
 #pragma once
 
+#include "ui/component.h"
 #include "ui/shortcut.h"
 
 #include <functional>
@@ -12,13 +15,16 @@
 
 namespace lenzor {
 
-class TMenuItem {
+class TPopupMenu;
+
+class TMenuItem : public TComponent {
 public:
     using TNotifyEvent = std::function<void(TMenuItem& sender)>;
 
     TMenuItem(std::string name, std::string caption);
+    TMenuItem(TComponent* owner, std::string name, std::string caption);
+    ~TMenuItem() override;
 
-    const std::string& Name() const { return FName; }
     const std::string& Caption() const { return FCaption; }
     void SetCaption(std::string caption) { FCaption = std::move(caption); }
     bool IsSeparator() const { return FCaption == "-"; }
@@ -34,30 +40,40 @@ public:
     void SetShortCut(TShortCut shortCut) { FShortCut = shortCut; }
     std::string ShortCutText() const { return ShortCutToText(FShortCut); }
 
+    const std::string& Hint() const { return FHint; }
+    void SetHint(std::string hint) { FHint = std::move(hint); }
+
     // Runs OnClick as if the item were chosen; a disabled item does nothing.
     void Click();
 
     TNotifyEvent OnClick;
 
+    bool HasStringProperty(std::string_view property) const override;
+    std::string GetStringProperty(std::string_view property) const override;
+    void SetStringProperty(std::string_view property, const std::string& value) override;
+
 private:
-    std::string FName;
+    friend class TPopupMenu;
+    TPopupMenu* FMenu = nullptr;
     std::string FCaption;
+    std::string FHint;
     bool FChecked = false;
     bool FEnabled = true;
     bool FDefault = false;
     TShortCut FShortCut = 0;
 };
 
-class TPopupMenu {
+class TPopupMenu : public TComponent {
 public:
-    explicit TPopupMenu(std::string name) : FName(std::move(name)) {}
+    explicit TPopupMenu(std::string name) : TComponent(nullptr, std::move(name)) {}
+    TPopupMenu(TComponent* owner, std::string name) : TComponent(owner, std::move(name)) {}
+    ~TPopupMenu() override;
 
-    const std::string& Name() const { return FName; }
     // Whether the menu opens by itself on its trigger (a right click on a tray icon, say).
     bool AutoPopup() const { return FAutoPopup; }
     void SetAutoPopup(bool autoPopup) { FAutoPopup = autoPopup; }
 
-    // The item lives as long as the menu; references stay valid while items are added.
+    // A new last item, owned by the menu's owner (or by the menu when it has none).
     TMenuItem& Add(std::string name, std::string caption);
 
     int Count() const { return static_cast<int>(FItems.size()); }
@@ -67,9 +83,9 @@ public:
     TMenuItem* DefaultItem() const;
 
 private:
-    std::string FName;
+    friend class TMenuItem;
     bool FAutoPopup = true;
-    std::vector<std::unique_ptr<TMenuItem>> FItems;
+    std::vector<TMenuItem*> FItems;
 };
 
 }  // namespace lenzor
