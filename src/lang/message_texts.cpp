@@ -1,0 +1,14 @@
+#include "lang/message_texts.h"
+
+namespace lenzor {
+
+std::span<const MessageText> ProgramMessageTexts() {
+    static constexpr MessageText kAll[] = {
+        kMsgGeneral,           kMsgAbout,         kMsgProVersion,   kMsgReadmeFile,
+        kMsgProVersionFile,    kMsgEnterAnyZoom,  kMsgErrorCaption, kMsgErrZoomFactor,
+        kMsgErrUpdateInterval, kMsgAutoRunFailed,
+    };
+    return kAll;
+}
+
+}  // namespace lenzor
