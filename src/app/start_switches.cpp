@@ -16,9 +16,9 @@ std::string UpperAscii(std::string text) {
 StartSwitches ParseStartSwitches(const std::vector<std::string>& arguments) {
     StartSwitches switches;
     for (const std::string& argument : arguments) {
-        if (UpperAscii(argument) == "-S") {
-            switches.showMainForm = true;
-        }
+        const std::string upper = UpperAscii(argument);
+        switches.showMainForm |= upper == "-S";
+        switches.languageBuild |= upper == "-L";
     }
     return switches;
 }

@@ -7,7 +7,8 @@
 namespace lenzor {
 
 struct StartSwitches {
-    bool showMainForm = false;  // "-S": the main form is visible when the message loop starts
+    bool showMainForm = false;   // "-S": the main form is visible when the message loop starts
+    bool languageBuild = false;  // "-L": showing the dialog writes the language template
 };
 
 // arguments: the command line without the program's own name.

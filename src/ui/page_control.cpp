@@ -39,6 +39,14 @@ TPageControl::TPageControl(TComponent* owner, std::string name)
     SetTabStop(true);
 }
 
+TPageControl::~TPageControl() {
+    for (TTabSheet* sheet : FPages) {
+        sheet->FPageControl = nullptr;
+    }
+    FPages.clear();
+    FActivePage = nullptr;
+}
+
 void TPageControl::InsertPage(TTabSheet& page) {
     FPages.push_back(&page);
     page.FPageControl = this;

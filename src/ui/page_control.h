@@ -31,6 +31,8 @@ private:
 class TPageControl : public TWinControl {
 public:
     explicit TPageControl(TComponent* owner, std::string name = {});
+    // Pages owned elsewhere stay, without a page control.
+    ~TPageControl() override;
     bool CanFocus() const override { return true; }
 
     int PageCount() const { return static_cast<int>(FPages.size()); }

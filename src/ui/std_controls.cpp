@@ -11,6 +11,20 @@ void TLabel::SetWordWrap(bool wrap) {
     }
 }
 
+void TLabel::SetAlignment(TTextAlignment alignment) {
+    if (alignment != FAlignment) {
+        FAlignment = alignment;
+        Changed(ControlChange::Style);
+    }
+}
+
+void TLabel::SetTransparent(bool transparent) {
+    if (transparent != FTransparent) {
+        FTransparent = transparent;
+        Changed(ControlChange::Style);
+    }
+}
+
 TButton::TButton(TComponent* owner, std::string name) : TWinControl(owner, std::move(name)) {
     SetTabStop(true);
 }
@@ -33,6 +47,13 @@ void TCheckBox::SetChecked(bool checked) {
     FChecked = checked;
     Changed(ControlChange::Checked);
     TControl::Click();
+}
+
+void TCheckBox::SetWordWrap(bool wrap) {
+    if (wrap != FWordWrap) {
+        FWordWrap = wrap;
+        Changed(ControlChange::Style);
+    }
 }
 
 TEdit::TEdit(TComponent* owner, std::string name) : TWinControl(owner, std::move(name)) {

@@ -9,15 +9,25 @@
 
 namespace lenzor {
 
+enum class TTextAlignment { taLeftJustify, taRightJustify, taCenter };
+
 class TLabel : public TGraphicControl {
 public:
     using TGraphicControl::TGraphicControl;
     bool HasCaption() const override { return true; }
     bool WordWrap() const { return FWordWrap; }
     void SetWordWrap(bool wrap);
+    TTextAlignment Alignment() const { return FAlignment; }
+    void SetAlignment(TTextAlignment alignment);
+    // A transparent label shows its parent behind the text; an opaque one covers what lies
+    // under it (a bevel's edge, say) with the parent's colour.
+    bool Transparent() const { return FTransparent; }
+    void SetTransparent(bool transparent);
 
 private:
     bool FWordWrap = false;
+    TTextAlignment FAlignment = TTextAlignment::taLeftJustify;
+    bool FTransparent = true;
 };
 
 class TButton : public TWinControl {
@@ -46,9 +56,13 @@ public:
     void SetChecked(bool checked);
     // The user's click: toggles.
     void Click() override { SetChecked(!FChecked); }
+    // A caption longer than the width goes on over several lines.
+    bool WordWrap() const { return FWordWrap; }
+    void SetWordWrap(bool wrap);
 
 private:
     bool FChecked = false;
+    bool FWordWrap = false;
 };
 
 class TEdit : public TWinControl {

@@ -1,5 +1,4 @@
 #include "app/error_text.h"
-#include "app/lens_test_hook.h"
 #include "app/start_switches.h"
 
 #include <gtest/gtest.h>
@@ -15,6 +14,9 @@ TEST(StartSwitchesTest, DashSInEitherCaseShowsTheMainForm) {
     EXPECT_TRUE(ParseStartSwitches({"-s"}).showMainForm);
     EXPECT_TRUE(ParseStartSwitches({"-x", "other", "-s"}).showMainForm);
     EXPECT_FALSE(ParseStartSwitches({"/S", "-SS", "S", "-S "}).showMainForm);
+    const StartSwitches both = ParseStartSwitches({"-l", "-S"});
+    EXPECT_TRUE(both.showMainForm && both.languageBuild);
+    EXPECT_FALSE(ParseStartSwitches({"-S"}).languageBuild);
 }
 
 TEST(ErrorTextTest, AddsAFullStopOnlyAfterALetterOrDigit) {
@@ -27,24 +29,6 @@ TEST(ErrorTextTest, AddsAFullStopOnlyAfterALetterOrDigit) {
     EXPECT_EQ(ErrorBoxText(std::make_exception_ptr(std::runtime_error("Out of memory"))),
               "Out of memory.");
     EXPECT_EQ(ErrorBoxText(std::make_exception_ptr(42)), "Unknown error.");
-}
-
-TEST(LensTestHookTest, ReadsTheModesAndTheInterval) {
-    const LensTestHook hook = ParseLensTestHook("position=3,contrast=1,interval=3000");
-    EXPECT_EQ(hook.positionMode, 3);
-    EXPECT_EQ(hook.contrastMode, 1);
-    EXPECT_EQ(hook.updateInterval, 3000);
-
-    const LensTestHook empty = ParseLensTestHook("");
-    EXPECT_FALSE(empty.positionMode || empty.contrastMode || empty.updateInterval);
-}
-
-TEST(LensTestHookTest, IgnoresWhatItDoesNotUnderstand) {
-    const LensTestHook hook =
-        ParseLensTestHook("zoom=3,position=x,contrast=2junk,interval=-5,,position,contrast=2");
-    EXPECT_FALSE(hook.positionMode);
-    EXPECT_EQ(hook.contrastMode, 2);
-    EXPECT_FALSE(hook.updateInterval);
 }
 
 }  // namespace

@@ -1,0 +1,47 @@
+// The program's nineteen settings: their names, types and defaults in declaration order (the
+// order of loading and saving), and their way into and out of the lens.
+#pragma once
+
+#include <string_view>
+
+namespace lenzor {
+
+class TOptSystem;
+class TLenzor;
+
+namespace setting {
+inline constexpr std::string_view ZoomFactor = "MouseControl.Lenzor.ZoomFactor";
+inline constexpr std::string_view Alpha = "MouseControl.Lenzor.Alpha";
+inline constexpr std::string_view ContrastMode = "MouseControl.Lenzor.ContrastMode";
+inline constexpr std::string_view PositionMode = "MouseControl.Lenzor.PositionMode";
+inline constexpr std::string_view CornerTrackOffset = "MouseControl.Lenzor.CornerTrackOffSet";
+inline constexpr std::string_view Width = "MouseControl.Lenzor.Width";
+inline constexpr std::string_view Height = "MouseControl.Lenzor.Height";
+inline constexpr std::string_view UpdateInterval = "MouseControl.Lenzor.UpdateInterval";
+inline constexpr std::string_view LeftFixed = "MouseControl.Lenzor.LeftFixed";
+inline constexpr std::string_view TopFixed = "MouseControl.Lenzor.TopFixed";
+inline constexpr std::string_view FixedBrightness = "MouseControl.Lenzor.FixedContrast.Brightness";
+inline constexpr std::string_view FixedContrast = "MouseControl.Lenzor.FixedContrast.Contrast";
+inline constexpr std::string_view FixedSaturation = "MouseControl.Lenzor.FixedContrast.Saturation";
+inline constexpr std::string_view MouseThrough = "MouseControl.Lenzor.MouseThrough";
+inline constexpr std::string_view BreakageTVLevel = "MouseControl.Lenzor.BreakageTVLevel";
+inline constexpr std::string_view ShowAfterStart = "Common.ShowAfterStart";
+inline constexpr std::string_view FirstStart = "Common.FirstStart";
+inline constexpr std::string_view Language = "Common.Language";
+inline constexpr std::string_view HotKeyShowGlass = "Common.HotKeyShowGlass";
+}  // namespace setting
+
+// The settings file beside the program.
+inline constexpr std::string_view kSettingsFileName = "Lenzor.ini";
+
+// Declares the nineteen settings on the option system, each with saving and loading on.
+void DeclareOptions(TOptSystem& options);
+
+// Settings 1-15 into the lens, in the order the lens expects them (modes as one byte each,
+// nothing range-checked on the way: the lens copes with what a hand-edited file holds).
+void ApplyOptionsToLens(TOptSystem& options, TLenzor& lens);
+
+// The same fifteen values from the lens's current state into the settings.
+void ReadOptionsFromLens(TLenzor& lens, TOptSystem& options);
+
+}  // namespace lenzor

@@ -1,0 +1,57 @@
+// The main form's platform for native tests: lenses on the lens fakes, the tray and hot key as
+// records, the registry's autorun value as a flag, message boxes and opened links as lists.
+#pragma once
+
+#include "../lens/lens_fakes.h"
+#include "app/main_form.h"
+
+#include <string>
+#include <vector>
+
+namespace lenzor::testing {
+
+class FakePlatform : public MainFormPlatform {
+public:
+    FakeSystem system;
+    std::vector<FakeWindow*> lensWindows;  // [0] the main lens, then previews
+    TForm* form = nullptr;
+    std::function<void()> hotKeyPressed;
+    TPopupMenu* trayMenu = nullptr;
+    std::vector<std::pair<THKeyMods, std::uint8_t>> hotKeys;
+    bool autoRun = false;
+    bool autoRunWritable = true;
+    std::vector<std::string> opened;
+    std::vector<std::string> boxes;  // "caption|text"
+    bool terminated = false;
+
+    void CreateHotKeyCtrl(std::function<void()> onPressed) override { hotKeyPressed = onPressed; }
+    bool AddHotKey(THKeyID, THKeyMods modifiers, std::uint8_t key) override {
+        hotKeys.emplace_back(modifiers, key);
+        return key != 0;
+    }
+    void CreateTrayIcon(TPopupMenu& menu) override { trayMenu = &menu; }
+    void RestoreMainForm() override { form->Show(); }
+    void SendMainFormToTray() override { form->Hide(); }
+    std::unique_ptr<TLenzor> CreateLens() override {
+        auto window = std::make_unique<FakeWindow>();
+        lensWindows.push_back(window.get());
+        return std::make_unique<TLenzor>(system, std::move(window));
+    }
+    bool IsAutoRunSet(std::string_view, std::string_view) override { return autoRun; }
+    bool SetAutoRun(std::string_view, std::string_view, bool enable) override {
+        if (autoRunWritable) {
+            autoRun = enable;
+        }
+        return autoRunWritable;
+    }
+    void OpenWithShell(std::string_view target) override { opened.emplace_back(target); }
+    void MessageBox(const std::string& text, const std::string& caption, MessageBoxKind) override {
+        boxes.push_back(caption + "|" + text);
+    }
+    std::string ExecutablePath() override { return "C:\\Lenzor\\Lenzor.exe"; }
+    Bitmap24 BitmapResource(std::string_view) override { return {}; }
+    std::string DataResource(std::string_view) override { return {}; }
+    void Terminate() override { terminated = true; }
+};
+
+}  // namespace lenzor::testing

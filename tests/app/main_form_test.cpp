@@ -1,0 +1,366 @@
+// The whole program's logic on the headless component model: start-up, the first start, the
+// dialog's OK, Cancel and close box, validation, the preview, languages and the template.
+#include "fake_platform.h"
+
+#include "../options/temp_folder.h"
+#include "app/settings.h"
+#include "core/format_settings.h"
+#include "lang/ini_lang.h"
+#include "options/file_system.h"
+#include "options/opt_system.h"
+#include "ui/frame_lenzor_opt.h"
+#include "ui/menu.h"
+#include "ui/page_control.h"
+#include "ui/range_controls.h"
+#include "ui/std_controls.h"
+#include "ui/timer.h"
+
+#include <gtest/gtest.h>
+
+namespace lenzor {
+namespace {
+
+using testing::FakePlatform;
+using testing::FakeWindow;
+
+class MainForm : public ::testing::Test {
+protected:
+    MainForm() { SetProgramFolder(folder.File("")); }
+    ~MainForm() override {
+        form.reset();
+        ReleaseCurrentLanguageFile();
+        SetProgramFolder("");
+        SetCurrentFormatSettings(FormatSettings{});
+    }
+
+    TForm1& Start(std::vector<std::string> arguments = {}) {
+        form = std::make_unique<TForm1>(platform, std::move(arguments));
+        platform.form = form.get();
+        form->FormCreate();
+        return *form;
+    }
+    std::string Ini() const { return ReadBytes(folder.File("Lenzor.ini")); }
+    void WriteIni(const std::string& text) { WriteBytes(folder.File("Lenzor.ini"), text); }
+    TFrameLenzorOpt& Frame() { return *form->FrameLenzorOpt1; }
+    TLenzor& Lens() { return form->Lens(); }
+
+    TempFolder folder;
+    FakePlatform platform;
+    std::unique_ptr<TForm1> form;
+};
+
+TEST_F(MainForm, FirstStartOpensTheDialogOnceAndStoresOnlyTheFlag) {
+    TForm1& f = Start();
+    EXPECT_FALSE(f.Visible());
+    EXPECT_FALSE(Lens().IsShown());
+    ASSERT_TRUE(f.Timer1->Enabled());  // the first-start check needs the timer
+    EXPECT_EQ(platform.trayMenu, f.PopupMenuTray);
+
+    f.Timer1->Trigger();
+    EXPECT_EQ(Ini(), "[Common]\r\nFirstStart=0\r\n");
+    EXPECT_TRUE(f.Visible());
+    EXPECT_FALSE(f.Showglass1->Enabled());
+    EXPECT_FALSE(f.Timer1->Enabled());  // lens hidden, nothing left to check: no idle ticks
+
+    f.Close();  // the close box acts as Cancel
+    EXPECT_FALSE(f.Visible());
+    EXPECT_TRUE(f.Showglass1->Enabled());
+    EXPECT_FALSE(platform.terminated);
+    EXPECT_EQ(Ini(), "[Common]\r\nFirstStart=0\r\n");
+
+    Start();  // the next start stays in the tray
+    EXPECT_FALSE(form->Timer1->Enabled());
+    EXPECT_FALSE(form->Visible());
+}
+
+TEST_F(MainForm, OkStoresEveryControlAndTheLensRunsWithIt) {
+    WriteIni("[Common]\r\nFirstStart=0\r\n");
+    std::filesystem::create_directories(PathFromUtf8(folder.File("Language")));
+    WriteBytes(folder.File("Language/English.ini"), "");
+    WriteBytes(folder.File("Language/German.ini"), "");
+    TForm1& f = Start();
+    f.MenuOptions1Click();
+    // A language switch reloads every control, so it comes first.
+    f.outCBLanguage->Select(f.outCBLanguage->Items().IndexOf("German"));
+    TFrameLenzorOpt& o = Frame();
+    o.TrackBarLZAlpha->SetPosition(200);
+    o.CBLZZoomFactor->TypeText("3.5");
+    o.EUpdateTimeS->SetText("0.25");
+    o.CBLZPosition2->Select(3);
+    o.CBLZContrast->Select(2);
+    o.Button1->Click();  // "Intense"
+    o.SELZSizeH->SetText("300");
+    o.SELZSizeW->SetText("320");
+    o.SELZCornerTrackOffset->SetValue(7);
+    o.SELZLeftFixed->SetValue(-40);
+    o.SELZTopFixed->SetValue(12);
+    o.CBFixedPassThroughtCursor->SetChecked(false);
+    o.TrackBarBreakageTV->SetPosition(-7);
+    f.CBSwitchToGlassAfterRun->SetChecked(true);
+    f.CBAutoRunApp->SetChecked(true);
+    f.HotKey1->TypeKey('K', ssCtrl | ssShift);
+    f.BOK->Click();
+
+    EXPECT_EQ(Ini(),
+              "[Common]\r\nFirstStart=0\r\nShowAfterStart=1\r\nLanguage=German\r\n"
+              "HotKeyShowGlass=24651\r\n"
+              "[MouseControl]\r\nLenzor.ZoomFactor=3.5\r\nLenzor.Alpha=200\r\n"
+              "Lenzor.ContrastMode=2\r\nLenzor.PositionMode=3\r\nLenzor.CornerTrackOffSet=7\r\n"
+              "Lenzor.Width=320\r\nLenzor.Height=300\r\nLenzor.UpdateInterval=250\r\n"
+              "Lenzor.LeftFixed=-40\r\nLenzor.TopFixed=12\r\n"
+              "Lenzor.FixedContrast.Brightness=-207\r\nLenzor.FixedContrast.Contrast=703\r\n"
+              "Lenzor.FixedContrast.Saturation=876\r\nLenzor.MouseThrough=0\r\n"
+              "Lenzor.BreakageTVLevel=-7\r\n");
+    EXPECT_FALSE(f.Visible());
+    EXPECT_TRUE(platform.autoRun);
+    EXPECT_EQ(Lens().PositionMode(), 3);
+    EXPECT_EQ(platform.lensWindows[0]->bounds.Width(), 320);
+    ASSERT_FALSE(platform.hotKeys.empty());
+    EXPECT_EQ(platform.hotKeys.back(),
+              std::make_pair(THKeyMods{kmCtrl, kmShift}, std::uint8_t{'K'}));
+    EXPECT_EQ(f.Showglass1->ShortCutText(), "Shift+Ctrl+K");
+
+    // The next start reads it all back into the lens.
+    Start();
+    EXPECT_EQ(Lens().ZoomFactor(), 3.5);
+    EXPECT_EQ(Lens().UpdateInterval(), 250u);
+    EXPECT_EQ(Lens().FixedSaturation(), 876);
+    EXPECT_TRUE(Lens().IsShown());  // "Show Glass after application start"
+    EXPECT_TRUE(form->Showglass1->Checked());
+    EXPECT_TRUE(form->Timer1->Enabled());
+    EXPECT_EQ(form->outCBLanguage->Text(), "German");
+}
+
+TEST_F(MainForm, InvalidEntriesKeepTheDialogOpenAndTheFileAsItWas) {
+    WriteIni("[Common]\r\nFirstStart=0\r\n");
+    TForm1& f = Start();
+    f.MenuOptions1Click();
+    TFrameLenzorOpt& o = Frame();
+    o.PageControl1->SelectPage(2);
+    struct Case {
+        std::string zoom, seconds, message;
+    } cases[] = {
+        {"0", "0.1", "Error|Syntax error in \"Zoom factor\" value!"},
+        {"-2", "0.1", "Error|Syntax error in \"Zoom factor\" value!"},
+        {"two", "0.1", "Error|Syntax error in \"Zoom factor\" value!"},
+        {"2", "-0.001", "Error|Syntax error in \"Update Interval\" value!"},
+        {"2", "4294967.296", "Error|Syntax error in \"Update Interval\" value!"},
+        {"2", "1,5", "Error|Syntax error in \"Update Interval\" value!"},
+    };
+    for (const Case& c : cases) {
+        platform.boxes.clear();
+        o.CBLZZoomFactor->TypeText(c.zoom);
+        o.EUpdateTimeS->SetText(c.seconds);
+        f.BOK->Click();
+        EXPECT_EQ(platform.boxes, std::vector<std::string>{c.message})
+            << c.zoom << " " << c.seconds;
+        EXPECT_TRUE(f.Visible());
+        EXPECT_EQ(o.PageControl1->ActivePage(), o.TabSheet3);
+        EXPECT_EQ(f.ActiveControl(), c.message.find("Zoom") != std::string::npos
+                                         ? static_cast<TControl*>(o.CBLZZoomFactor)
+                                         : o.EUpdateTimeS);
+    }
+    EXPECT_EQ(Ini(), "[Common]\r\nFirstStart=0\r\n");
+    EXPECT_EQ(Lens().ZoomFactor(), 2.0);  // fields before the faulty one were written
+    EXPECT_EQ(Lens().UpdateInterval(), 100u);
+
+    struct Interval {
+        std::string seconds;
+        std::uint32_t milliseconds;
+    } intervals[] = {{"0.0625", 62}, {"0.1875", 188}, {"4294967.295", 4294967295u}, {"0", 0}};
+    for (const Interval& i : intervals) {
+        o.CBLZZoomFactor->TypeText("2");
+        o.EUpdateTimeS->SetText(i.seconds);
+        EXPECT_TRUE(o.ApplyToLens(Lens(), true)) << i.seconds;
+        EXPECT_EQ(Lens().UpdateInterval(), i.milliseconds) << i.seconds;
+    }
+
+    FormatSettings comma;
+    comma.decimalSeparator = ',';
+    SetCurrentFormatSettings(comma);
+    o.CBLZZoomFactor->TypeText("1.5");
+    EXPECT_FALSE(o.ApplyToLens(Lens(), false));
+    o.CBLZZoomFactor->TypeText("1,5");
+    o.EUpdateTimeS->SetText("0,5");
+    EXPECT_TRUE(o.ApplyToLens(Lens(), false));
+    f.LoadDialogControls();
+    EXPECT_EQ(o.CBLZZoomFactor->Text(), "1,5");
+    EXPECT_EQ(o.EUpdateTimeS->Text(), "0,5");
+}
+
+TEST_F(MainForm, TheTrayStatesFollowTheStateTable) {
+    WriteIni("[Common]\r\nFirstStart=0\r\nHotKeyShowGlass=49223\r\n");
+    TForm1& f = Start();
+    EXPECT_EQ(f.Showglass1->ShortCutText(), "Ctrl+Alt+G");
+    platform.hotKeyPressed();  // lens on
+    EXPECT_TRUE(Lens().IsShown());
+    EXPECT_TRUE(f.Showglass1->Checked());
+    EXPECT_TRUE(f.Timer1->Enabled());
+
+    f.MenuOptions1Click();  // dialog open: lens hidden, hot key inert
+    EXPECT_FALSE(Lens().IsShown());
+    platform.hotKeyPressed();
+    f.Showglass1Click();
+    EXPECT_FALSE(Lens().IsShown());
+    EXPECT_TRUE(f.Showglass1->Checked());
+    f.BCancel->Click();  // back to "lens on"
+    EXPECT_TRUE(Lens().IsShown());
+
+    f.Showglass1Click();
+    EXPECT_FALSE(Lens().IsShown());
+    EXPECT_FALSE(f.Timer1->Enabled());
+    f.MenuOptions1Click();
+    f.Close();  // close box: back to "lens off"
+    EXPECT_FALSE(Lens().IsShown());
+    EXPECT_FALSE(f.Visible());
+
+    f.MenuOptions1Click();
+    EXPECT_TRUE(f.WMQueryEndSession());
+    f.WMEndSession(false);  // a cancelled shutdown: the close box hides again
+    f.Close();
+    EXPECT_FALSE(platform.terminated);
+    f.MenuOptions1Click();
+    f.Exit1->Click();  // "Exit" with the dialog open quits without saving
+    EXPECT_TRUE(platform.terminated);
+    EXPECT_EQ(Ini(), "[Common]\r\nFirstStart=0\r\nHotKeyShowGlass=49223\r\n");
+}
+
+TEST_F(MainForm, StoredHotKeysThatAreNoCombinationRegisterNothing) {
+    struct Case {
+        const char* stored;
+        bool registers;
+        const char* text;
+    } cases[] = {{"0", true, ""},      {"49223", true, "Ctrl+Alt+G"},
+                 {"16684", false, ""}, {"70000", false, ""},
+                 {"-1", false, ""},    {"8257", true, "Shift+A"}};
+    for (const Case& c : cases) {
+        WriteIni(std::string("[Common]\r\nFirstStart=0\r\nHotKeyShowGlass=") + c.stored + "\r\n");
+        platform.hotKeys.clear();
+        Start();
+        EXPECT_EQ(!platform.hotKeys.empty(), c.registers) << c.stored;
+        EXPECT_EQ(form->Showglass1->ShortCutText(), c.text) << c.stored;
+    }
+}
+
+TEST_F(MainForm, APreviewLensFollowsEveryEditUntilTheDialogCloses) {
+    WriteIni("[Common]\r\nFirstStart=0\r\n[MouseControl]\r\nLenzor.PositionMode=3\r\n");
+    TForm1& f = Start();
+    f.MenuOptions1Click();
+    TFrameLenzorOpt& o = Frame();
+    o.CBLZPreview->Click();
+    ASSERT_EQ(platform.lensWindows.size(), 2u);
+    FakeWindow& preview = *platform.lensWindows[1];
+    EXPECT_TRUE(preview.visible);
+    EXPECT_TRUE(o.TimerLZPreview2->Enabled());
+
+    o.TrackBarLZAlpha->SetPosition(77);
+    o.CBTakeCoordsFromPreview->SetChecked(true);
+    preview.bounds = {300, 200, 550, 450};  // the user drags the preview
+    platform.system.tick += 1000;
+    o.TimerLZPreview2->Trigger();
+    EXPECT_EQ(o.PreviewLens()->Alpha(), 77);
+    EXPECT_EQ(preview.alpha, 77);
+    EXPECT_TRUE(o.PreviewLens()->HoldPosition());
+    EXPECT_EQ(o.SELZLeftFixed->Value(), 300);
+    EXPECT_EQ(o.SELZTopFixed->Value(), 200);
+    EXPECT_EQ(Lens().Alpha(), 160);  // the main lens waits for OK
+
+    o.CBLZPosition2->DropDown();  // opening the position list ends the preview
+    EXPECT_FALSE(o.CBLZPreview->Checked());
+    EXPECT_EQ(o.PreviewLens(), nullptr);
+    o.CBLZPreview->Click();
+    f.BOK->Click();  // hiding the dialog ends it too
+    EXPECT_EQ(o.PreviewLens(), nullptr);
+    EXPECT_TRUE(Lens().HoldPosition());  // kept from the preview's coordinates
+    EXPECT_EQ(Lens().LeftFixed(), 300);
+}
+
+TEST_F(MainForm, PanelsAndThePreviewBoxShowWhereTheyBelong) {
+    TForm1& f = Start();
+    f.Timer1->Trigger();
+    TFrameLenzorOpt& o = Frame();
+    for (int mode = 0; mode < 4; ++mode) {
+        o.CBLZPosition2->Select(mode);
+        EXPECT_EQ(o.PanelCornerTrackOpt->Visible(), mode == 1);
+        EXPECT_EQ(o.PanelFixedPosOpt->Visible(), mode >= 2);
+        EXPECT_EQ(o.CBFixedPassThroughtCursor->Visible(), mode >= 2);
+        o.CBLZContrast->Select(mode);
+        EXPECT_EQ(o.PanelFixedContrastOpt->Visible(), mode == 2);
+        EXPECT_EQ(o.PanelBrokenTVContrastOpt->Visible(), mode == 3);
+    }
+    TPageControl& pages = *o.PageControl1;
+    ASSERT_EQ(pages.PageCount(), 5);
+    const char* captions[] = {"General", "Basic options", "Advanced options", "Pro version",
+                              "About"};
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(pages.Pages(i)->Caption(), captions[i]);
+        pages.SelectPage(i);
+        EXPECT_EQ(o.CBLZPreview->Visible(), i == 1 || i == 2) << i;
+    }
+
+    o.Button2->Click();  // "None"
+    EXPECT_EQ(o.TrackBarContrast->Position(), 0);
+    o.CBLZZoomFactor->Select(o.CBLZZoomFactor->Items().Count() - 1);  // "(enter any...)"
+    EXPECT_TRUE(o.TimerComboBoxErase1->Enabled());
+    o.TimerComboBoxErase1->Trigger();
+    EXPECT_EQ(o.CBLZZoomFactor->Text(), "");
+    EXPECT_FALSE(o.TimerComboBoxErase1->Enabled());
+    o.CBLZZoomFactor->TypeText("5");
+    f.BOK->Click();
+    EXPECT_EQ(Lens().ZoomFactor(), 5.0);
+}
+
+TEST_F(MainForm, ALanguageRecaptionsTheDialogAndNamesItsTexts) {
+    std::filesystem::create_directories(PathFromUtf8(folder.File("Language")));
+    WriteBytes(folder.File("Language/German.ini"),
+               "\xEF\xBB\xBF[Form1]\r\nForm1.BOK.Caption=Übernehmen\r\n"
+               "Form1.Showglass1.Caption=Lupe zeigen\r\n"
+               "[FrameLenzorOpt1]\r\nFrameLenzorOpt1.TabSheet3.Caption=Grundeinstellungen\r\n"
+               "[Misc]\r\nGeneral=Allgemein\r\nReadme.txt=Liesmich.txt\r\n");
+    WriteBytes(folder.File("Liesmich.txt"), "Zeile 1\r\nZeile 2\r\n");
+    WriteBytes(folder.File("Readme.txt"), "Line 1\r\n");
+    WriteIni("[Common]\r\nFirstStart=0\r\nLanguage=german\r\n");
+    TForm1& f = Start();
+    EXPECT_EQ(f.outCBLanguage->Text(), "German");
+    EXPECT_EQ(f.BOK->Caption(), "Übernehmen");
+    EXPECT_EQ(f.Showglass1->Caption(), "Lupe zeigen");
+    EXPECT_EQ(f.FSheetGeneral->Caption(), "Allgemein");
+    EXPECT_EQ(f.FSheetAbout->Caption(), "");  // a loaded file without the key
+    EXPECT_EQ(Frame().TabSheet3->Caption(), "Grundeinstellungen");
+    EXPECT_EQ(f.outMemo1->Lines().List(), (std::vector<std::string>{"Zeile 1", "Zeile 2"}));
+    EXPECT_EQ(f.outMemoProAdv->Lines().Count(), 0);  // names no file: empty, and on it goes
+
+    // Back to a language without a file: page captions and texts are the built-in ones again,
+    // the translated captions stay, unsaved edits are dropped.
+    f.MenuOptions1Click();
+    Frame().TrackBarLZAlpha->SetPosition(3);
+    f.outCBLanguage->Items().Add("English");
+    f.outCBLanguage->Select(1);
+    EXPECT_EQ(f.FSheetGeneral->Caption(), "General");
+    EXPECT_EQ(f.BOK->Caption(), "Übernehmen");
+    EXPECT_EQ(f.outMemo1->Lines().List(), (std::vector<std::string>{"Line 1"}));
+    EXPECT_EQ(Frame().TrackBarLZAlpha->Position(), 160);
+}
+
+TEST_F(MainForm, LanguageBuildWritesTheTemplateEachTimeTheDialogShows) {
+    TForm1& f = Start({"-l"});
+    f.Timer1->Trigger();
+    EXPECT_EQ(platform.boxes, std::vector<std::string>{"|Language Build"});
+    const std::string custom = ReadBytes(folder.File("Custom.ini"));
+    std::size_t at = custom.find("[Form1]\r\n");
+    for (const char* line :
+         {"Form1.Caption=Lenzor\r\n", "Form1.BOK.Caption=OK\r\n",
+          "Form1.BCancel.Caption=Cancel\r\n", "Form1.Showglass1.Caption=Show glass\r\n",
+          "Form1.MenuOptions1.Caption=Options...\r\n", "Form1.Exit1.Caption=Exit\r\n"}) {
+        ASSERT_NE(at, std::string::npos) << line;
+        at = custom.find(line, at);
+        EXPECT_NE(at, std::string::npos) << line;
+    }
+    EXPECT_NE(custom.find("FrameLenzorOpt1.CBLZContrast.Items[3]=Broken TV (CPU max)"),
+              std::string::npos);
+    EXPECT_EQ(custom.find("outMemo1"), std::string::npos);
+    EXPECT_EQ(form->Owner(), nullptr);  // lent to the temporary form and taken back
+}
+
+}  // namespace
+}  // namespace lenzor
