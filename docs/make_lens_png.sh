@@ -2,8 +2,8 @@
 # Regenerates docs/lens.png, the README's picture of the running lens: Lenzor.exe (win64 build)
 # under Wine on a private Xvfb, started by the whole-program tests' host showing a page of
 # small text; the hot key switches the lens on while the pointer rests on the text. The lens
-# stands in the "Fixed" position mode (set through the tests' LENZOR_TEST_LENS hook): without a
-# compositor a lens beside the pointer would show itself in its own picture.
+# stands in the "Fixed" position mode (set by the "Lenzor.ini" of a fresh copy of the program):
+# without a compositor a lens beside the pointer would show itself in its own picture.
 #   bash docs/make_lens_png.sh [build folder, default build/win64]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -33,10 +33,15 @@ convert -size 800x480 xc:white -font DejaVu-Sans -pointsize 10 -fill '#202020' \
     -annotate +24+70 "$text" -annotate +24+190 "$text" -annotate +24+310 "$text" \
     -fill '#3060c0' -draw 'rectangle 24,410 776,440' BMP3:"$work/page.bmp"
 
-export LENZOR_KEEP_DISPLAY=1 LENZOR_WINE_ROOT="$build/wine-docs" LENZOR_TEST_LENS=position=3
+mkdir "$work/Lenzor"
+cp "$build/app/Lenzor.exe" "$work/Lenzor/"
+printf '[Common]\r\nFirstStart=0\r\nHotKeyShowGlass=49223\r\n[MouseControl]\r\nLenzor.PositionMode=3\r\n' \
+    > "$work/Lenzor/Lenzor.ini"
+
+export LENZOR_KEEP_DISPLAY=1 LENZOR_WINE_ROOT="$build/wine-docs"
 winpath() { echo "Z:$(echo "$1" | tr / '\\')"; }
 setsid "$root/scripts/wine-run.sh" "$build/tests/e2e/e2e_host.exe" \
-    "$(winpath "$build/app/Lenzor.exe")" "$(winpath "$work/ready")" "$(winpath "$work/stop")" \
+    "$(winpath "$work/Lenzor/Lenzor.exe")" "$(winpath "$work/ready")" "$(winpath "$work/stop")" \
     "$(winpath "$work/page.bmp")" >/dev/null 2>&1 &
 runner=$!
 for _ in $(seq 400); do [ -f "$work/ready" ] && break; sleep 0.1; done

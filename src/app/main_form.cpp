@@ -166,6 +166,22 @@ void TForm1::CreateComponents() {
     // The buttons come last in the tab order, after the options.
     Panel1->SetParent(nullptr);
     Panel1->SetParent(this);
+    LoadPictures();
+}
+
+// The pictures are the program's resources; a picture missing from them leaves its place empty.
+void TForm1::LoadPictures() {
+    Image1->SetBitmap(FPlatform.BitmapResource("STRIP"));
+    Image2->SetIcon("GENERALICON");
+    FrameLenzorOpt1->Image1->SetIcon("LENSICON");
+    FrameLenzorOpt1->Image4->SetIcon("LENSICON");
+    const std::string banner = FPlatform.DataResource("PROBANNER");
+    if (!banner.empty()) {
+        try {
+            Image3->SetJpeg(reinterpret_cast<const std::uint8_t*>(banner.data()), banner.size());
+        } catch (const EImageError&) {
+        }
+    }
 }
 
 void TForm1::FormCreate() {
@@ -392,7 +408,9 @@ void TForm1::outCBLanguageClick() {
     FSheetProVersion->SetCaption(LangText(kMsgProVersion));
     LoadMemo(*outMemo1, LangText(kMsgReadmeFile));
     LoadMemo(*outMemoProAdv, LangText(kMsgProVersionFile));
-    TranslateControls({FrameLenzorOpt1}, file);
+    if (file) {
+        FrameLenzorOpt1->Translate(file);
+    }
     LoadDialogControls();
 }
 

@@ -82,6 +82,8 @@ public:
     TLenzor& Lens() { return *FLens; }
     TOptSystem& Options() { return *FOptions; }
     bool LanguageBuild() const { return FLanguageBuild; }
+    // The user chose "Exit" or Windows ends the session: a close request really closes.
+    bool Terminating() const { return FExiting || FSessionEnding; }
 
     // Event handlers, public so that the platform and the tests can run them as the user does.
     void Timer1Timer();
@@ -149,6 +151,7 @@ public:
 
 private:
     void CreateComponents();
+    void LoadPictures();
     void RegisterShowHotKey();
     bool CollectSettings();
     void SaveSettings();

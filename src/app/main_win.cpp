@@ -1,11 +1,15 @@
-// Entry point of Lenzor.exe: reads the switches, creates the main form hidden (shown with
-// "-S") and runs the message loop until "Exit".
+// Entry point of Lenzor.exe: reads the switches, builds the main form with its window hidden
+// (shown with "-S"), loads the settings and runs the message loop until "Exit".
 #include "app/error_text.h"
-#include "app/main_form_win.h"
+#include "app/main_form.h"
+#include "app/main_platform_win.h"
 #include "app/message_loop_win.h"
 #include "app/start_switches.h"
 #include "core/format_settings_win.h"
 #include "lens/lens_system_win.h"
+#include "tray/timer_backend_win.h"
+#include "ui/peer_factory_win.h"
+#include "ui/timer.h"
 #include "ui/unicode_win.h"
 
 #include <windows.h>
@@ -32,17 +36,27 @@ std::vector<std::string> CommandLineArguments() {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    const lenzor::StartSwitches switches = lenzor::ParseStartSwitches(CommandLineArguments());
+    const std::vector<std::string> arguments = CommandLineArguments();
+    const lenzor::StartSwitches switches = lenzor::ParseStartSwitches(arguments);
     lenzor::LoadUserFormatSettings();
     // Links open through the shell, some of whose handlers are COM objects.
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     try {
+        lenzor::TimerBackendWin timers;
+        lenzor::TTimer::SetBackend(&timers);
+        lenzor::Win32PeerFactory peers;
         lenzor::LensSystemWin system;
-        lenzor::TForm1 form(system);
+        lenzor::MainFormPlatformWin platform(system);
+        lenzor::TForm1 form(platform, arguments);
+        form.CreateHandle(peers);
+        platform.Attach(form);
+        form.FormCreate();
         if (switches.showMainForm) {
-            form.ShowForm();
+            form.Show();
         }
-        return lenzor::RunMessageLoop();
+        const int code = lenzor::RunMessageLoop();
+        lenzor::TTimer::SetBackend(nullptr);
+        return code;
     } catch (...) {  // the form could not be built: nothing to run
         lenzor::ShowApplicationErrorBox(lenzor::ErrorBoxText(std::current_exception()));
         return 1;

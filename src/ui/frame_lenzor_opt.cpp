@@ -184,13 +184,21 @@ void TFrameLenzorOpt::InitControls() {
     PageControl1->SetActivePageIndex(0);
     CBLZPosition2->Items().Assign(kPositionNames);
     CBLZContrast->Items().Assign(kContrastNames);
-    std::vector<std::string> zooms;
-    for (double zoom : kZoomList) {
-        zooms.push_back(NumberText(zoom));
-    }
+    std::vector<std::string> zooms(std::size(kZoomList));
     zooms.push_back(LangText(kMsgEnterAnyZoom));
     CBLZZoomFactor->Items().Assign(std::move(zooms));
-    TranslateControls({this}, CurrentLanguageFile());
+    Translate(CurrentLanguageFile());
+}
+
+void TFrameLenzorOpt::Translate(const TLanguageFile* file) {
+    TranslateControls({this}, file);
+    WriteZoomNumbers();
+}
+
+void TFrameLenzorOpt::WriteZoomNumbers() {
+    for (std::size_t i = 0; i < std::size(kZoomList); ++i) {
+        CBLZZoomFactor->Items().SetStrings(static_cast<int>(i), NumberText(kZoomList[i]));
+    }
 }
 
 void TFrameLenzorOpt::LoadFromLens() {

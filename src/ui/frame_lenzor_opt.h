@@ -48,6 +48,9 @@ public:
     // the fields before it written.
     bool ApplyToLens(TLenzor& lens, bool reportErrors);
     void StopPreview();
+    // Applies a language file to the frame. The numbers of the zoom list stay in the system's
+    // number format whatever the file says, so a picked entry is always a valid factor.
+    void Translate(const class TLanguageFile* file);
 
     TLenzor* PreviewLens() const { return FPreviewLens.get(); }
 
@@ -104,6 +107,7 @@ public:
 
 private:
     void CreateComponents();
+    void WriteZoomNumbers();
     void ReportError(TComponent& field, const std::string& text);
 
     LensFactory FNewLens;

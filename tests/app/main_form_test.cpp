@@ -316,6 +316,8 @@ TEST_F(MainForm, ALanguageRecaptionsTheDialogAndNamesItsTexts) {
                "\xEF\xBB\xBF[Form1]\r\nForm1.BOK.Caption=Übernehmen\r\n"
                "Form1.Showglass1.Caption=Lupe zeigen\r\n"
                "[FrameLenzorOpt1]\r\nFrameLenzorOpt1.TabSheet3.Caption=Grundeinstellungen\r\n"
+               "FrameLenzorOpt1.CBLZZoomFactor.Items[0]=0,7\r\n"
+               "FrameLenzorOpt1.CBLZZoomFactor.Items[14]=(beliebig...)\r\n"
                "[Misc]\r\nGeneral=Allgemein\r\nReadme.txt=Liesmich.txt\r\n");
     WriteBytes(folder.File("Liesmich.txt"), "Zeile 1\r\nZeile 2\r\n");
     WriteBytes(folder.File("Readme.txt"), "Line 1\r\n");
@@ -327,6 +329,8 @@ TEST_F(MainForm, ALanguageRecaptionsTheDialogAndNamesItsTexts) {
     EXPECT_EQ(f.FSheetGeneral->Caption(), "Allgemein");
     EXPECT_EQ(f.FSheetAbout->Caption(), "");  // a loaded file without the key
     EXPECT_EQ(Frame().TabSheet3->Caption(), "Grundeinstellungen");
+    EXPECT_EQ(Frame().CBLZZoomFactor->Items().Strings(0), "0.7");  // numbers keep the locale's form
+    EXPECT_EQ(Frame().CBLZZoomFactor->Items().Strings(14), "(beliebig...)");
     EXPECT_EQ(f.outMemo1->Lines().List(), (std::vector<std::string>{"Zeile 1", "Zeile 2"}));
     EXPECT_EQ(f.outMemoProAdv->Lines().Count(), 0);  // names no file: empty, and on it goes
 

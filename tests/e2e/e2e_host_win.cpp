@@ -1,12 +1,17 @@
 // Test-only host for the whole-program tests: covers the screen with a known picture, keeps the
 // focus (so hot keys typed with xdotool reach Wine and the pointer image is the host's arrow),
 // starts Lenzor.exe in the same Wine session, and ends it when the test asks.
-//   e2e_host.exe LENZOR_EXE READY_FILE STOP_FILE [PICTURE.bmp]
-// READY_FILE is created once Lenzor's main form exists; creating STOP_FILE ends both programs.
-// A picture file, when given, replaces the test pattern (docs/make_lens_png.sh uses one).
+//   e2e_host.exe LENZOR_EXE READY_FILE STOP_FILE [PICTURE.bmp|-] [LENZOR_ARGUMENTS...]
+// READY_FILE is created once Lenzor's main form exists; creating STOP_FILE ends both programs,
+// and the host ends by itself when Lenzor does. A picture file, when given, replaces the test
+// pattern (docs/make_lens_png.sh uses one).
+// Creating "query" beside READY_FILE asks for Lenzor's windows: the host writes "answer" there,
+// a line per window ("top" or "child", handle, class, screen rectangle, visible, enabled,
+// text), children of a top-level window after it in creation order.
 #include <windows.h>
 #include <shellapi.h>
 
+#include <cstdio>
 #include <string>
 
 namespace {
@@ -75,6 +80,83 @@ void Touch(const std::wstring& path) {
                             FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
+std::string Utf8(const std::wstring& text) {
+    int n = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr,
+                                0, nullptr, nullptr);
+    std::string out(static_cast<std::size_t>(n), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), out.data(), n,
+                        nullptr, nullptr);
+    return out;
+}
+
+std::string Describe(const char* kind, HWND hwnd) {
+    wchar_t className[128] = {};
+    GetClassNameW(hwnd, className, 128);
+    wchar_t text[512] = {};
+    SendMessageTimeoutW(hwnd, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                        1000, nullptr);
+    std::wstring flat = text;
+    for (wchar_t& c : flat) {
+        if (c == L'\r' || c == L'\n' || c == L'\t') {
+            c = L' ';
+        }
+    }
+    RECT r{};
+    GetWindowRect(hwnd, &r);
+    char line[256];
+    std::snprintf(line, sizeof line, "%s %llu %s %ld %ld %ld %ld %d %d\t", kind,
+                  static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(hwnd)),
+                  Utf8(className).c_str(), r.left, r.top, r.right - r.left, r.bottom - r.top,
+                  IsWindowVisible(hwnd) ? 1 : 0, IsWindowEnabled(hwnd) ? 1 : 0);
+    return line + Utf8(flat) + "\n";
+}
+
+struct Listing {
+    DWORD process;
+    std::string text;
+    HWND form = nullptr;  // Lenzor's main form, once it exists
+};
+
+BOOL CALLBACK ListChild(HWND hwnd, LPARAM data) {
+    reinterpret_cast<Listing*>(data)->text += Describe("child", hwnd);
+    return TRUE;
+}
+
+BOOL CALLBACK ListTop(HWND hwnd, LPARAM data) {
+    auto* listing = reinterpret_cast<Listing*>(data);
+    DWORD process = 0;
+    GetWindowThreadProcessId(hwnd, &process);
+    if (process != listing->process) {
+        return TRUE;
+    }
+    wchar_t title[64] = {};
+    GetWindowTextW(hwnd, title, 64);
+    if (std::wstring(title) == L"Lenzor" && (GetWindowLongW(hwnd, GWL_STYLE) & WS_CAPTION)) {
+        listing->form = hwnd;
+    }
+    listing->text += Describe("top", hwnd);
+    EnumChildWindows(hwnd, ListChild, data);
+    return TRUE;
+}
+
+Listing ListWindows(DWORD process) {
+    Listing listing{process, {}};
+    EnumWindows(ListTop, reinterpret_cast<LPARAM>(&listing));
+    return listing;
+}
+
+void Answer(const std::wstring& folder, DWORD process) {
+    const std::string text = ListWindows(process).text;
+    const std::wstring partial = folder + L"answer.tmp";
+    HANDLE file = CreateFileW(partial.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD written = 0;
+    WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    CloseHandle(file);
+    DeleteFileW((folder + L"query").c_str());
+    MoveFileExW(partial.c_str(), (folder + L"answer").c_str(), MOVEFILE_REPLACE_EXISTING);
+}
+
 void PumpFor(DWORD milliseconds) {
     const DWORD start = GetTickCount();
     do {
@@ -91,14 +173,16 @@ void PumpFor(DWORD milliseconds) {
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     int argc = 0;
     LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
-    if (argc != 4 && argc != 5) {
+    if (argc < 4) {
         return 2;
     }
     const std::wstring lenzor = argv[1], readyFile = argv[2], stopFile = argv[3];
+    const std::wstring folder = readyFile.substr(0, readyFile.find_last_of(L"\\/") + 1);
+    const bool ownPicture = argc >= 5 && std::wstring(argv[4]) != L"-";
 
     const int width = GetSystemMetrics(SM_CXSCREEN);
     const int height = GetSystemMetrics(SM_CYSCREEN);
-    g_pattern = argc == 5 ? static_cast<HBITMAP>(
+    g_pattern = ownPicture ? static_cast<HBITMAP>(
                                 LoadImageW(nullptr, argv[4], IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE))
                           : MakePattern(width, height);
     if (!g_pattern) {
@@ -117,6 +201,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     UpdateWindow(host);
 
     std::wstring commandLine = L"\"" + lenzor + L"\"";
+    for (int i = 5; i < argc; ++i) {
+        commandLine += L" \"" + std::wstring(argv[i]) + L"\"";
+    }
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process{};
@@ -125,7 +212,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         return 3;
     }
     const DWORD start = GetTickCount();
-    while (!FindWindowW(L"TForm1", L"Lenzor")) {
+    while (!ListWindows(process.dwProcessId).form) {
         if (GetTickCount() - start > kStartTimeoutMs) {
             TerminateProcess(process.hProcess, 1);
             return 4;
@@ -138,6 +225,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
 
     while (!FileExists(stopFile) && GetTickCount() - start < kLifetimeMs &&
            WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT) {
+        if (FileExists(folder + L"query")) {
+            Answer(folder, process.dwProcessId);
+        }
         PumpFor(100);
     }
     TerminateProcess(process.hProcess, 0);

@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
-"""Whole-program tests of the lens: Lenzor.exe under Wine on a private Xvfb, started by the
-test host (e2e_host.exe, which covers the screen with a known picture and keeps the focus).
-The lens is switched on with the hot key Ctrl+Alt+G typed by xdotool; screenshots taken with
-ImageMagick's import are compared pixel by pixel with the picture under the grabbed rectangle.
+"""Whole-program tests of the lens: Lenzor.exe under Wine on a private Xvfb, with a
+"Lenzor.ini" that sets the hot key Ctrl+Alt+G and the modes of each case. The lens is switched
+on with the hot key typed by xdotool; screenshots taken with ImageMagick's import are compared
+pixel by pixel with the picture under the grabbed rectangle.
 
 Without a compositor a screen copy includes the lens itself, so pixels of the grabbed
 rectangle that lay under the lens when it grabbed are left out of the comparison.
@@ -14,14 +14,11 @@ pointer image with the pointer over Lenzor's tray menu.
     lens_e2e.py CASE --wine-run scripts/wine-run.sh --host e2e_host.exe --lenzor Lenzor.exe
 """
 import argparse
-import os
-import signal
-import subprocess
 import sys
-import tempfile
 import time
 
-SCREEN = (1024, 768)
+from e2e_session import SCREEN, Session
+
 FRAME_COLOR = (255, 140, 140)
 BRACKET_COLOR = (255, 0, 0)
 WHITE = (255, 255, 255)
@@ -35,113 +32,13 @@ POINTER_BOX = 64                          # picture pixels right of and below th
 CORNER_OFFSET = 5
 
 
-class Shot:
-    """A screenshot as RGB triples."""
-
-    def __init__(self, ppm):
-        fields = []
-        pos = 0
-        while len(fields) < 4:  # magic, width, height, maxval; '#' comments are not used
-            while ppm[pos:pos + 1].isspace():
-                pos += 1
-            end = pos
-            while not ppm[end:end + 1].isspace():
-                end += 1
-            fields.append(ppm[pos:end])
-            pos = end
-        if fields[0] != b'P6' or fields[3] != b'255':
-            raise ValueError('unexpected screenshot format')
-        self.width, self.height = int(fields[1]), int(fields[2])
-        self.data = ppm[pos + 1:]
-
-    def px(self, x, y):
-        i = 3 * (y * self.width + x)
-        return tuple(self.data[i:i + 3])
 
 
-class Session:
-    """Xvfb, the host and Lenzor.exe for one test case."""
-
-    def __init__(self, args, lens_hook=None):
-        self.args = args
-        self.lens_hook = lens_hook
-
-    def __enter__(self):
-        self.dir = tempfile.mkdtemp(prefix='lenzor-e2e-')
-        read_end, write_end = os.pipe()
-        self.xvfb = subprocess.Popen(
-            ['Xvfb', '-displayfd', str(write_end), '-screen', '0', '%dx%dx24' % SCREEN,
-             '-nolisten', 'tcp'], pass_fds=[write_end], stderr=subprocess.DEVNULL)
-        os.close(write_end)
-        with os.fdopen(read_end) as displays:
-            self.display = ':' + displays.readline().strip()
-        env = dict(os.environ, DISPLAY=self.display, LENZOR_KEEP_DISPLAY='1')
-        env.setdefault('LENZOR_WINE_ROOT', os.path.join(os.path.dirname(self.args.host), 'wine'))
-        if self.lens_hook:
-            env['LENZOR_TEST_LENS'] = self.lens_hook
-        self.ready = os.path.join(self.dir, 'ready')
-        self.stop = os.path.join(self.dir, 'stop')
-        self.wine = subprocess.Popen(
-            [self.args.wine_run, self.args.host, windows_path(self.args.lenzor),
-             windows_path(self.ready), windows_path(self.stop)],
-            env=env, start_new_session=True)
-        deadline = time.time() + 40
-        while not os.path.exists(self.ready):
-            if time.time() > deadline or self.wine.poll() is not None:
-                raise AssertionError('Lenzor did not start under the host')
-            time.sleep(0.2)
-        return self
-
-    def __exit__(self, *exc):
-        open(self.stop, 'w').close()
-        try:
-            self.wine.wait(timeout=20)
-        except subprocess.TimeoutExpired:
-            os.killpg(self.wine.pid, signal.SIGTERM)
-            self.wine.wait(timeout=10)
-        self.xvfb.terminate()
-        self.xvfb.wait()
-        for name in os.listdir(self.dir):
-            os.remove(os.path.join(self.dir, name))
-        os.rmdir(self.dir)
-
-    def xdotool(self, *words):
-        subprocess.run(['xdotool'] + [str(w) for w in words], check=True,
-                       env=dict(os.environ, DISPLAY=self.display))
-
-    def shot(self):
-        ppm = subprocess.run(['import', '-window', 'root', '-depth', '8', 'ppm:-'], check=True,
-                             capture_output=True, env=dict(os.environ, DISPLAY=self.display))
-        if os.environ.get('LENZOR_E2E_SHOTS'):  # keep every screenshot for a failure's analysis
-            self.shots = getattr(self, 'shots', 0) + 1
-            name = os.path.join(os.environ['LENZOR_E2E_SHOTS'], 'shot%03d.ppm' % self.shots)
-            with open(name, 'wb') as f:
-                f.write(ppm.stdout)
-        return Shot(ppm.stdout)
-
-    def window_geometry(self, name):
-        """Left, top, width, height of the X window with that name."""
-        env = dict(os.environ, DISPLAY=self.display)
-        found = subprocess.run(['xdotool', 'search', '--name', name], check=True, env=env,
-                               capture_output=True, text=True).stdout.split()
-        shell = subprocess.run(['xdotool', 'getwindowgeometry', '--shell', found[0]], check=True,
-                               env=env, capture_output=True, text=True).stdout
-        values = dict(line.split('=') for line in shell.split())
-        return int(values['X']), int(values['Y']), int(values['WIDTH']), int(values['HEIGHT'])
-
-    def wait_for(self, condition, timeout, what):
-        deadline = time.time() + timeout
-        while True:
-            shot = self.shot()
-            if condition(shot):
-                return shot
-            if time.time() > deadline:
-                raise AssertionError('timed out waiting for ' + what)
-            time.sleep(0.1)
-
-
-def windows_path(path):
-    return 'Z:' + os.path.abspath(path).replace('/', '\\')
+def lens_ini(position=1, contrast=0, interval=100):
+    """Settings of a lens that follows the pointer from a corner, 5 pixels off, on Ctrl+Alt+G."""
+    return ('[Common]\nFirstStart=0\nHotKeyShowGlass=49223\n[MouseControl]\n'
+            'Lenzor.PositionMode=%d\nLenzor.ContrastMode=%d\nLenzor.UpdateInterval=%d\n'
+            'Lenzor.CornerTrackOffSet=%d\n' % (position, contrast, interval, CORNER_OFFSET))
 
 
 def lens_at(shot, left, top):
@@ -206,8 +103,8 @@ def show_lens(session, pointer):
 
 
 def case_corner_tracker(args):
-    """Default modes: corner tracker, no contrast filter, redraw every 100 ms."""
-    with Session(args) as s:
+    """Corner tracker, no contrast filter, redraw every 100 ms."""
+    with Session(args, lens_ini()) as s:
         reference = s.shot()
         pointer = (500, 380)
         show_lens(s, pointer)
@@ -232,7 +129,7 @@ def case_corner_tracker(args):
 
 def case_negative(args):
     """Negative mode: every channel becomes 255 minus its value, so white turns black."""
-    with Session(args, lens_hook='contrast=1') as s:
+    with Session(args, lens_ini(contrast=1)) as s:
         reference = s.shot()
         pointer = (470, 350)  # the grab covers white squares of the host's picture
         show_lens(s, pointer)
@@ -253,7 +150,7 @@ def case_negative(args):
 def case_follow(args):
     """With a 3-second update interval the lens follows the pointer at once but keeps its old
     picture until the next redraw."""
-    with Session(args, lens_hook='interval=3000') as s:
+    with Session(args, lens_ini(interval=3000)) as s:
         reference = s.shot()
         first = (500, 380)
         show_lens(s, first)
@@ -280,7 +177,7 @@ def case_follow(args):
 def case_tray(args):
     """A double click on the tray icon shows the lens; with the pointer over the tray menu
     the lens shows the pointer image at the marker."""
-    with Session(args) as s:
+    with Session(args, lens_ini()) as s:
         tray = s.window_geometry('Wine System Tray')
         icon = (tray[0] + 10, tray[1] + 10)
         s.xdotool('mousemove', *icon)

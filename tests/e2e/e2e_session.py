@@ -1,0 +1,203 @@
+"""A whole-program test session: a private Xvfb, the test host (e2e_host.exe, which covers the
+screen with a known picture and keeps the focus) and a fresh copy of Lenzor.exe in a folder of
+its own, with the "Lenzor.ini" the test gives, started by the host under Wine.
+"""
+import os
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+SCREEN = (1024, 768)
+
+
+class Shot:
+    """A screenshot as RGB triples."""
+
+    def __init__(self, ppm):
+        fields = []
+        pos = 0
+        while len(fields) < 4:  # magic, width, height, maxval; '#' comments are not used
+            while ppm[pos:pos + 1].isspace():
+                pos += 1
+            end = pos
+            while not ppm[end:end + 1].isspace():
+                end += 1
+            fields.append(ppm[pos:end])
+            pos = end
+        if fields[0] != b'P6' or fields[3] != b'255':
+            raise ValueError('unexpected screenshot format')
+        self.width, self.height = int(fields[1]), int(fields[2])
+        self.data = ppm[pos + 1:]
+
+    def px(self, x, y):
+        i = 3 * (y * self.width + x)
+        return tuple(self.data[i:i + 3])
+
+
+class Session:
+    """Xvfb, the host and Lenzor.exe for one test case."""
+
+    def __init__(self, args, ini=None, arguments=(), extra_files=()):
+        """ini: the text of Lenzor.ini (None: no file, a first start); arguments: Lenzor's
+        command line; extra_files: (source, name) pairs copied beside the program."""
+        self.args = args
+        self.ini = ini
+        self.arguments = list(arguments)
+        self.extra_files = list(extra_files)
+
+    def __enter__(self):
+        self.dir = tempfile.mkdtemp(prefix='lenzor-e2e-')
+        self.program_dir = os.path.join(self.dir, 'Lenzor')
+        os.mkdir(self.program_dir)
+        self.exe = os.path.join(self.program_dir, 'Lenzor.exe')
+        shutil.copy(self.args.lenzor, self.exe)
+        for source, name in self.extra_files:
+            target = os.path.join(self.program_dir, name)
+            if os.path.isdir(source):
+                shutil.copytree(source, target)
+            else:
+                shutil.copy(source, target)
+        if self.ini is not None:
+            with open(self.ini_path, 'wb') as f:
+                f.write(self.ini.replace('\n', '\r\n').encode('utf-8'))
+        read_end, write_end = os.pipe()
+        self.xvfb = subprocess.Popen(
+            ['Xvfb', '-displayfd', str(write_end), '-screen', '0', '%dx%dx24' % SCREEN,
+             '-nolisten', 'tcp'], pass_fds=[write_end], stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        with os.fdopen(read_end) as displays:
+            self.display = ':' + displays.readline().strip()
+        env = dict(os.environ, DISPLAY=self.display, LENZOR_KEEP_DISPLAY='1')
+        env.setdefault('LENZOR_WINE_ROOT', os.path.join(os.path.dirname(self.args.host), 'wine'))
+        self.ready = os.path.join(self.dir, 'ready')
+        self.stop = os.path.join(self.dir, 'stop')
+        self.wine = subprocess.Popen(
+            [self.args.wine_run, self.args.host, windows_path(self.exe),
+             windows_path(self.ready), windows_path(self.stop), '-'] + self.arguments,
+            env=env, start_new_session=True)
+        deadline = time.time() + 40
+        while not os.path.exists(self.ready):
+            if time.time() > deadline or self.wine.poll() is not None:
+                raise AssertionError('Lenzor did not start under the host')
+            time.sleep(0.2)
+        return self
+
+    def __exit__(self, *exc):
+        open(self.stop, 'w').close()
+        try:
+            self.wine.wait(timeout=20)
+        except subprocess.TimeoutExpired:
+            os.killpg(self.wine.pid, signal.SIGTERM)
+            self.wine.wait(timeout=10)
+        self.xvfb.terminate()
+        self.xvfb.wait()
+        shutil.rmtree(self.dir, ignore_errors=True)
+
+    @property
+    def ini_path(self):
+        return os.path.join(self.program_dir, 'Lenzor.ini')
+
+    def read_file(self, name):
+        """Bytes of a file beside the program, or None."""
+        path = os.path.join(self.program_dir, name)
+        if not os.path.exists(path):
+            return None
+        with open(path, 'rb') as f:
+            return f.read()
+
+    def running(self):
+        return self.wine.poll() is None
+
+    def windows(self):
+        """Lenzor's windows as the host lists them: dicts with kind, handle, cls, x, y, w, h,
+        visible, enabled, text; children follow their top-level window in creation order."""
+        answer = os.path.join(self.dir, 'answer')
+        if os.path.exists(answer):
+            os.remove(answer)
+        open(os.path.join(self.dir, 'query'), 'w').close()
+        deadline = time.time() + 20
+        while not os.path.exists(answer):
+            if time.time() > deadline or not self.running():
+                raise AssertionError('the host did not list the windows')
+            time.sleep(0.1)
+        found = []
+        with open(answer, encoding='utf-8') as f:
+            for line in f.read().splitlines():
+                head, _, text = line.partition('\t')
+                kind, handle, cls, x, y, w, h, visible, enabled = head.split(' ')
+                found.append(dict(kind=kind, handle=int(handle), cls=cls, x=int(x), y=int(y),
+                                  w=int(w), h=int(h), visible=visible == '1',
+                                  enabled=enabled == '1', text=text))
+        return found
+
+    def dialog(self):
+        """The visible settings dialog's windows (the top-level one first), or []."""
+        listing, inside = [], False
+        for window in self.windows():
+            if window['kind'] == 'top':
+                inside = window['visible'] and window['text'] == 'Lenzor'
+            if inside:
+                listing.append(window)
+        return listing
+
+    def wait_until(self, condition, timeout, what):
+        deadline = time.time() + timeout
+        while True:
+            value = condition()
+            if value:
+                return value
+            if time.time() > deadline:
+                raise AssertionError('timed out waiting for ' + what)
+            time.sleep(0.2)
+
+    def click(self, window, dx=None, dy=None):
+        """A left click inside a window (its middle by default)."""
+        x = window['x'] + (window['w'] // 2 if dx is None else dx)
+        y = window['y'] + (window['h'] // 2 if dy is None else dy)
+        self.xdotool('mousemove', x, y)
+        time.sleep(0.2)
+        self.xdotool('click', 1)
+        time.sleep(0.3)
+
+    def xdotool(self, *words):
+        subprocess.run(['xdotool'] + [str(w) for w in words], check=True,
+                       env=dict(os.environ, DISPLAY=self.display))
+
+    def shot(self):
+        ppm = subprocess.run(['import', '-window', 'root', '-depth', '8', 'ppm:-'], check=True,
+                             capture_output=True, env=dict(os.environ, DISPLAY=self.display))
+        if os.environ.get('LENZOR_E2E_SHOTS'):  # keep every screenshot for a failure's analysis
+            self.shots = getattr(self, 'shots', 0) + 1
+            name = os.path.join(os.environ['LENZOR_E2E_SHOTS'], 'shot%03d.ppm' % self.shots)
+            with open(name, 'wb') as f:
+                f.write(ppm.stdout)
+        return Shot(ppm.stdout)
+
+    def window_geometry(self, name):
+        """Left, top, width, height of the X window with that name."""
+        env = dict(os.environ, DISPLAY=self.display)
+        found = subprocess.run(['xdotool', 'search', '--name', name], check=True, env=env,
+                               capture_output=True, text=True).stdout.split()
+        shell = subprocess.run(['xdotool', 'getwindowgeometry', '--shell', found[0]], check=True,
+                               env=env, capture_output=True, text=True).stdout
+        values = dict(line.split('=') for line in shell.split())
+        return int(values['X']), int(values['Y']), int(values['WIDTH']), int(values['HEIGHT'])
+
+    def wait_for(self, condition, timeout, what):
+        deadline = time.time() + timeout
+        while True:
+            shot = self.shot()
+            if condition(shot):
+                return shot
+            if time.time() > deadline:
+                raise AssertionError('timed out waiting for ' + what)
+            time.sleep(0.1)
+
+
+def windows_path(path):
+    return 'Z:' + os.path.abspath(path).replace('/', '\\')
+
+
