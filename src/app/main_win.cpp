@@ -6,6 +6,7 @@
 #include "app/start_switches.h"
 #include "core/format_settings_win.h"
 #include "lens/lens_system_win.h"
+#include "tray/timer_backend_win.h"
 #include "ui/unicode_win.h"
 
 #include <windows.h>
@@ -34,6 +35,7 @@ std::vector<std::string> CommandLineArguments() {
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     const lenzor::StartSwitches switches = lenzor::ParseStartSwitches(CommandLineArguments());
     lenzor::LoadUserFormatSettings();
+    lenzor::TTimer::SetBackend(&lenzor::WindowTimers());
     // Links open through the shell, some of whose handlers are COM objects.
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     try {
