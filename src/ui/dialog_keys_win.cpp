@@ -1,6 +1,9 @@
 #include "ui/dialog_keys_win.h"
 
 #include "ui/form_peer_win.h"
+#include "ui/window_win.h"
+
+#include <exception>
 
 namespace lenzor {
 namespace {
@@ -21,7 +24,11 @@ bool PreTranslateDialogMessage(MSG& msg) {
     if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && !KeyDown(VK_MENU)) {
         const bool forward = !KeyDown(VK_SHIFT);
         if (KeyDown(VK_CONTROL)) {
-            form->SelectNextPage(forward);
+            try {  // the page control's OnChange runs here, outside any window procedure
+                form->SelectNextPage(forward);
+            } catch (...) {
+                ParkException(std::current_exception());
+            }
             return true;
         }
         const LRESULT code =

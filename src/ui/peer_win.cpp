@@ -156,6 +156,9 @@ void WinPeer::WindowGone(HWND hwnd) {
     if (hwnd == hwnd_) {
         hwnd_ = nullptr;
     }
+    if (own_ && own_->Handle() == hwnd) {
+        own_->Release();
+    }
 }
 
 void WinPeer::Recreate() {
