@@ -86,7 +86,7 @@ void TForm1::CreateComponents() {
     FrameLenzorOpt1 = new TFrameLenzorOpt(
         this, "FrameLenzorOpt1", [this] { return FPlatform.CreateLens(); },
         [this](const std::string& text, const std::string& caption) {
-            FPlatform.MessageBox(text, caption, MessageBoxKind::Error);
+            FPlatform.ShowMessageBox(text, caption, MessageBoxKind::Error);
         });
     FrameLenzorOpt1->SetParent(this);
     FrameLenzorOpt1->SetBounds(113, 0, 410, 350);
@@ -394,7 +394,7 @@ void TForm1::SaveSettings() {
     FStorage->Close();
     if (!FPlatform.SetAutoRun(kAutoRunValueName, FPlatform.ExecutablePath(),
                               CBAutoRunApp->Checked())) {
-        FPlatform.MessageBox(LangText(kMsgAutoRunFailed), "Lenzor", MessageBoxKind::Warning);
+        FPlatform.ShowMessageBox(LangText(kMsgAutoRunFailed), "Lenzor", MessageBoxKind::Warning);
     }
 }
 
@@ -452,7 +452,7 @@ void TForm1::Image3Click() {
 // texts with this form as root, then this form's own through a temporary owner. A failure in
 // either run is not reported; the other run goes on.
 void TForm1::WriteLanguageTemplates() {
-    FPlatform.MessageBox("Language Build", "", MessageBoxKind::Plain);
+    FPlatform.ShowMessageBox("Language Build", "", MessageBoxKind::Plain);
     try {
         WriteLanguageTemplate(*this);
     } catch (...) {

@@ -58,7 +58,7 @@ public:
     // Whether the choice took effect.
     virtual bool SetAutoRun(std::string_view name, std::string_view path, bool enable) = 0;
     virtual void OpenWithShell(std::string_view target) = 0;
-    virtual void MessageBox(const std::string& text, const std::string& caption,
+    virtual void ShowMessageBox(const std::string& text, const std::string& caption,
                             MessageBoxKind kind) = 0;
     // The executable's full path (the autorun value holds it).
     virtual std::string ExecutablePath() = 0;

@@ -116,7 +116,7 @@ void MainFormPlatformWin::OpenWithShell(std::string_view target) {
     lenzor::OpenWithShell(target, FFormHandle);
 }
 
-void MainFormPlatformWin::MessageBox(const std::string& text, const std::string& caption,
+void MainFormPlatformWin::ShowMessageBox(const std::string& text, const std::string& caption,
                                      MessageBoxKind kind) {
     UINT flags = MB_OK;
     if (kind == MessageBoxKind::Error) {

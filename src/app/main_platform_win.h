@@ -34,7 +34,7 @@ public:
     bool IsAutoRunSet(std::string_view name, std::string_view path) override;
     bool SetAutoRun(std::string_view name, std::string_view path, bool enable) override;
     void OpenWithShell(std::string_view target) override;
-    void MessageBox(const std::string& text, const std::string& caption,
+    void ShowMessageBox(const std::string& text, const std::string& caption,
                     MessageBoxKind kind) override;
     std::string ExecutablePath() override;
     Bitmap24 BitmapResource(std::string_view name) override;

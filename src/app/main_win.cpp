@@ -42,13 +42,11 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // Links open through the shell, some of whose handlers are COM objects.
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     try {
-        lenzor::TimerBackendWin timers;
-        lenzor::TTimer::SetBackend(&timers);
-        lenzor::Win32PeerFactory peers;
+        lenzor::TTimer::SetBackend(&lenzor::WindowTimers());
         lenzor::LensSystemWin system;
         lenzor::MainFormPlatformWin platform(system);
         lenzor::TForm1 form(platform, arguments);
-        form.CreateHandle(peers);
+        form.CreateHandle(lenzor::Win32Peers());
         platform.Attach(form);
         form.FormCreate();
         if (switches.showMainForm) {

@@ -1,6 +1,7 @@
 #include "app/message_loop_win.h"
 
 #include "app/error_text.h"
+#include "ui/dialog_keys_win.h"
 #include "ui/unicode_win.h"
 #include "ui/window_win.h"
 
@@ -15,8 +16,10 @@ void ShowApplicationErrorBox(const std::string& text) {
 int RunMessageLoop(const ErrorBoxFunction& showError) {
     MSG msg{};
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
+        if (!PreTranslateDialogMessage(msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
         if (std::exception_ptr error = TakeParkedException()) {
             showError(ErrorBoxText(error));
         }

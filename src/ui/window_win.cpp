@@ -58,6 +58,15 @@ void NativeWindow::DestroyNativeWindow() {
     }
 }
 
+HWND NativeWindow::ReleaseNativeWindow() {
+    HWND hwnd = hwnd_;
+    if (hwnd) {
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        hwnd_ = nullptr;
+    }
+    return hwnd;
+}
+
 LRESULT NativeWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(hwnd_, message, wParam, lParam);
 }

@@ -35,6 +35,9 @@ protected:
     // Throws on failure.
     void CreateNativeWindow(const CreateParams& params);
     void DestroyNativeWindow();
+    // Lets the window go without destroying it: its procedure no longer reaches this object
+    // (for windows that must outlive their object by a moment, see peer_win.h).
+    HWND ReleaseNativeWindow();
 
     // Default: DefWindowProc.
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);

@@ -45,7 +45,7 @@ public:
         return autoRunWritable;
     }
     void OpenWithShell(std::string_view target) override { opened.emplace_back(target); }
-    void MessageBox(const std::string& text, const std::string& caption, MessageBoxKind) override {
+    void ShowMessageBox(const std::string& text, const std::string& caption, MessageBoxKind) override {
         boxes.push_back(caption + "|" + text);
     }
     std::string ExecutablePath() override { return "C:\\Lenzor\\Lenzor.exe"; }

@@ -1,0 +1,191 @@
+#include "ui/graphic_peers_win.h"
+
+#include "effects/bitmap24_win.h"
+#include "ui/std_controls.h"
+#include "ui/unicode_win.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+#include <cstring>
+
+namespace lenzor {
+
+// Graphic controls
+
+HWND GraphicPeer::CreateHandle(HWND parent) {
+    return CreateOwnWindow(L"LenzorGraphic", WS_CHILD | WS_CLIPSIBLINGS, ExStyle(), parent);
+}
+
+LRESULT GraphicPeer::OwnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_ERASEBKGND:
+        return 1;  // WM_PAINT covers everything
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(hwnd, &paint);
+        RECT client;
+        GetClientRect(hwnd, &client);
+        // Off screen first: a picture painted over its background would flicker.
+        HDC memory = CreateCompatibleDC(dc);
+        HBITMAP bitmap = CreateCompatibleBitmap(dc, std::max<int>(client.right, 1),
+                                                std::max<int>(client.bottom, 1));
+        HGDIOBJ old = SelectObject(memory, bitmap);
+        FillRect(memory, &client, GetSysColorBrush(COLOR_BTNFACE));
+        Paint(memory, client);
+        BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
+        SelectObject(memory, old);
+        DeleteObject(bitmap);
+        DeleteDC(memory);
+        EndPaint(hwnd, &paint);
+        return 0;
+    }
+    case WM_NCHITTEST:
+        if (ClickThrough()) {
+            return HTTRANSPARENT;
+        }
+        break;
+    case WM_LBUTTONDOWN:
+        pressed_ = true;
+        SetCapture(hwnd);
+        return 0;
+    case WM_LBUTTONUP: {
+        if (!pressed_) {
+            return 0;
+        }
+        pressed_ = false;
+        ReleaseCapture();
+        RECT client;
+        GetClientRect(hwnd, &client);
+        const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        if (PtInRect(&client, at)) {
+            Control().Click();  // the model may destroy the peer: nothing after this
+        }
+        return 0;
+    }
+    case WM_CAPTURECHANGED:
+        pressed_ = false;
+        return 0;
+    default:
+        break;
+    }
+    return WinPeer::OwnMessage(hwnd, message, wParam, lParam);
+}
+
+// Pictures
+
+void PaintPicture(HDC dc, const Bitmap24& picture, const RECT& destination, bool transparent) {
+    if (picture.Empty()) {
+        return;
+    }
+    const int width = destination.right - destination.left;
+    const int height = destination.bottom - destination.top;
+    const BITMAPINFO info = TopDownDibInfo(picture.Width(), picture.Height());
+    if (!transparent) {
+        SetStretchBltMode(dc, HALFTONE);
+        SetBrushOrgEx(dc, 0, 0, nullptr);
+        StretchDIBits(dc, destination.left, destination.top, width, height, 0, 0, picture.Width(),
+                      picture.Height(), picture.Data(), &info, DIB_RGB_COLORS, SRCCOPY);
+        return;
+    }
+    void* bits = nullptr;
+    HBITMAP section = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (!section) {
+        return;
+    }
+    // The rows of a Bitmap24 already have the DIB's padding.
+    std::memcpy(bits, picture.Data(), picture.SizeInBytes());
+    HDC source = CreateCompatibleDC(dc);
+    HGDIOBJ old = SelectObject(source, section);
+    TransparentBlt(dc, destination.left, destination.top, width, height, source, 0, 0,
+                   picture.Width(), picture.Height(), picture.PixelColor(0, picture.Height() - 1));
+    SelectObject(source, old);
+    DeleteDC(source);
+    DeleteObject(section);
+}
+
+PicturePeer::PicturePeer(TControl& control, std::function<PictureView()> view)
+    : GraphicPeer(control), view_(std::move(view)) {}
+
+PicturePeer::~PicturePeer() {
+    if (icon_) {
+        DestroyIcon(icon_);
+    }
+}
+
+void PicturePeer::Update(ControlChange what) {
+    if (what == ControlChange::Picture) {
+        InvalidateRect(Handle(), nullptr, FALSE);
+    }
+}
+
+HICON PicturePeer::Icon(const std::string& name, int width, int height) {
+    if (icon_ && name == iconName_ && iconSize_.cx == width && iconSize_.cy == height) {
+        return icon_;
+    }
+    if (icon_) {
+        DestroyIcon(icon_);
+    }
+    // Loaded at the size it is drawn, so the icon's own image for that size is used.
+    icon_ = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), Widen(name).c_str(),
+                                          IMAGE_ICON, width, height, LR_DEFAULTCOLOR));
+    iconName_ = name;
+    iconSize_ = {width, height};
+    return icon_;
+}
+
+void PicturePeer::Paint(HDC dc, const RECT&) {
+    const PictureView view = view_();
+    const RECT destination = ScaleRect(view.destination, Dpi());
+    const int width = destination.right - destination.left;
+    const int height = destination.bottom - destination.top;
+    if (width <= 0 || height <= 0) {
+        return;
+    }
+    if (view.bitmap) {
+        PaintPicture(dc, *view.bitmap, destination, view.transparent);
+    } else if (!view.iconResource.empty()) {
+        if (HICON icon = Icon(view.iconResource, width, height)) {
+            DrawIconEx(dc, destination.left, destination.top, icon, width, height, 0, nullptr,
+                       DI_NORMAL);
+        }
+    }
+}
+
+// Paint box
+
+LRESULT PaintBoxPeer::OwnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_PAINT) {
+        ValidateRect(hwnd, nullptr);
+        return 0;
+    }
+    return GraphicPeer::OwnMessage(hwnd, message, wParam, lParam);
+}
+
+// Bevel
+
+void BevelPeer::Update(ControlChange what) {
+    if (what == ControlChange::Style) {
+        InvalidateRect(Handle(), nullptr, FALSE);
+    }
+}
+
+void BevelPeer::Paint(HDC dc, const RECT& client) {
+    RECT r = client;
+    switch (static_cast<const TBevel&>(Control()).Shape()) {
+    case TBevelShape::bsBox:
+        DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT);
+        break;
+    case TBevelShape::bsFrame:
+        DrawEdge(dc, &r, EDGE_ETCHED, BF_RECT);
+        break;
+    case TBevelShape::bsTopLine:
+        DrawEdge(dc, &r, EDGE_ETCHED, BF_TOP);
+        break;
+    case TBevelShape::bsBottomLine:
+        DrawEdge(dc, &r, EDGE_ETCHED, BF_BOTTOM);
+        break;
+    }
+}
+
+}  // namespace lenzor
