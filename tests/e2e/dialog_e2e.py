@@ -10,7 +10,7 @@ import sys
 import time
 
 from e2e_session import Session
-from lens_e2e import CORNER_OFFSET, check_picture, lens_at
+from lens_e2e import FRAME_COLOR, check_picture, lens_at
 
 FIRST_START_DONE = '[Common]\nFirstStart=0\n'
 
@@ -20,11 +20,28 @@ def visible(windows, cls, text=None):
             and (text is None or w['text'] == text)]
 
 
-def control(session, cls, text=None, index=0):
-    """A visible control of the dialog by class (and caption), the index-th in creation order."""
+def control(session, cls, text=None):
+    """A visible control of the dialog by class (and caption)."""
     found = session.wait_until(lambda: visible(session.dialog(), cls, text), 10,
                                '%s "%s" in the dialog' % (cls, text))
-    return found[index]
+    return found[0]
+
+
+def labelled(session, label, cls):
+    """The visible control of that class nearest to the label, to its right or below it."""
+    mark = control(session, 'Static', label)
+
+    def distance(w):
+        dx, dy = w['x'] - (mark['x'] + mark['w']), w['y'] - mark['y']
+        if dx >= -4 and abs(dy) <= mark['h']:    # on the label's line, to its right
+            return dx
+        if w['y'] >= mark['y'] + mark['h'] - 4 and abs(w['x'] - mark['x']) <= 40:  # below
+            return 1000 + dy
+        return None
+    candidates = [(distance(w), w) for w in visible(session.dialog(), cls)]
+    candidates = [(d, w) for d, w in candidates if d is not None]
+    assert candidates, 'no %s beside "%s"' % (cls, label)
+    return min(candidates, key=lambda c: c[0])[1]
 
 
 def select_page(session, index):
@@ -71,15 +88,15 @@ def case_first_start(args):
 def case_ok(args):
     """OK writes what the user chose, and the lens shows with it: Negative, Corner Tracker."""
     with Session(args) as s:
-        reference = s.shot()
         wait_dialog(s)
         s.click(control(s, 'Button', 'Show Glass after application start'))
         select_page(s, 2)  # Advanced options
-        contrast, position = visible(s.dialog(), 'ComboBox')[:2]
-        choose(s, contrast, 1)   # Negative
-        choose(s, position, 1)   # Corner Tracker
+        choose(s, labelled(s, 'Contrast mode', 'ComboBox'), 1)   # Negative
+        choose(s, labelled(s, 'Glass Position', 'ComboBox'), 1)  # Corner Tracker
         s.click(control(s, 'Button', 'OK'))
         wait_dialog(s, shown=False)
+        time.sleep(0.5)
+        reference = s.shot()
         saved = ini(s)
         for line in ('ShowAfterStart=1', 'Lenzor.ContrastMode=1', 'Lenzor.PositionMode=1',
                      'Lenzor.ZoomFactor=2', 'Lenzor.UpdateInterval=100'):
@@ -107,7 +124,7 @@ def case_cancel(args):
     with Session(args, stored, arguments=['-S']) as s:
         wait_dialog(s)
         select_page(s, 2)
-        choose(s, visible(s.dialog(), 'ComboBox')[0], 3)  # Broken TV
+        choose(s, labelled(s, 'Contrast mode', 'ComboBox'), 3)  # Broken TV
         s.xdotool('key', 'Escape')
         wait_dialog(s, shown=False)
         assert ini(s) == stored, repr(ini(s))
@@ -119,13 +136,22 @@ def case_cancel(args):
         time.sleep(0.5)
         s.xdotool('mousemove', tray[0] + 55, tray[1] + 30)  # "Options..."
         s.xdotool('click', 1)
-        wait_dialog(s)
-        dialog = s.dialog()[0]
-        s.xdotool('windowfocus', str(dialog['handle']))
+        s.click(control(s, 'Button', 'OK'), -40, 10)  # on the bottom panel: the dialog has the keys
         s.xdotool('key', 'alt+F4')
         wait_dialog(s, shown=False)
         assert s.running()
         assert ini(s) == stored, repr(ini(s))
+
+
+def lens_windows(session):
+    """Where Lenzor's visible lens windows stand: (left, top) of each."""
+    return [(w[0]['x'], w[0]['y']) for w in session.top_windows('LenzorLensWindow')]
+
+
+def shows_frame_colour(shot, left, top):
+    """The lens's frame colour along the left edge of the window at left, top."""
+    return sum(shot.px(left + dx, top + y) == FRAME_COLOR for dx in range(6)
+               for y in range(40, 200, 10)) >= 10
 
 
 def case_preview(args):
@@ -136,27 +162,26 @@ def case_preview(args):
         wait_dialog(s)
         select_page(s, 1)  # Basic options
         s.click(control(s, 'Button', 'Glass Preview'))
-        s.wait_for(lambda sh: lens_at(sh, 600, 80), 10, 'the preview lens at 600, 80')
+        s.wait_until(lambda: lens_windows(s) == [(600, 80)], 10, 'the preview lens at 600, 80')
+        s.wait_for(lambda sh: shows_frame_colour(sh, 600, 80), 10, 'the preview on the screen')
         select_page(s, 2)
-        left = [w for w in visible(s.dialog(), 'Edit')][0]  # "Left" of the glass coordinates
-        s.click(left)
-        s.xdotool('key', 'ctrl+a')
+        s.click(labelled(s, 'Left', 'Edit'))  # of the glass coordinates
+        s.xdotool('key', 'End', 'shift+Home')
         s.xdotool('type', '300')
-        s.wait_for(lambda sh: lens_at(sh, 300, 80), 10, 'the preview lens to move to 300, 80')
+        s.wait_until(lambda: lens_windows(s) == [(300, 80)], 10, 'the preview to move to 300')
+        s.wait_for(lambda sh: shows_frame_colour(sh, 300, 80), 10, 'the moved preview')
         assert ini(s) == stored, 'the preview must not store anything'
         s.click(control(s, 'Button', 'Cancel'))
-        s.wait_for(lambda sh: not lens_at(sh, 300, 80), 10, 'the preview to end with the dialog')
+        s.wait_until(lambda: lens_windows(s) == [], 10, 'the preview to end with the dialog')
 
 
 def case_language_build(args):
     """"-L": showing the dialog announces the language build and writes "Custom.ini"."""
     with Session(args, FIRST_START_DONE, arguments=['-l', '-S']) as s:
-        box = s.wait_until(
-            lambda: [w for w in s.windows() if w['kind'] == 'top' and w['visible']
-                     and w['text'] == ''], 30, 'the "Language Build" box')[0]
-        assert any(w['text'] == 'Language Build' for w in s.windows()), 'no "Language Build"'
-        s.xdotool('windowfocus', str(box['handle']))
-        s.xdotool('key', 'Return')
+        box = s.wait_until(lambda: s.top_windows('#32770'), 30, 'the "Language Build" box')[0]
+        assert box[0]['text'] == '', 'the box has no caption'
+        assert any(w['text'] == 'Language Build' for w in box), 'no "Language Build" in the box'
+        s.click([w for w in box if w['cls'] == 'Button'][0])
         custom = s.wait_until(lambda: s.read_file('Custom.ini'), 20, 'Custom.ini')
         lines = custom.decode('utf-8').split('\r\n')
         form1 = lines[lines.index('[Form1]'):]

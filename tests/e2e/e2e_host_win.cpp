@@ -7,7 +7,7 @@
 // pattern (docs/make_lens_png.sh uses one).
 // Creating "query" beside READY_FILE asks for Lenzor's windows: the host writes "answer" there,
 // a line per window ("top" or "child", handle, class, screen rectangle, visible, enabled,
-// text), children of a top-level window after it in creation order.
+// text), children of a top-level window after it, in z-order.
 #include <windows.h>
 #include <shellapi.h>
 

@@ -78,7 +78,7 @@ class Session:
             [self.args.wine_run, self.args.host, windows_path(self.exe),
              windows_path(self.ready), windows_path(self.stop), '-'] + self.arguments,
             env=env, start_new_session=True)
-        deadline = time.time() + 40
+        deadline = time.time() + 90  # a loaded machine starts Wine slowly
         while not os.path.exists(self.ready):
             if time.time() > deadline or self.wine.poll() is not None:
                 raise AssertionError('Lenzor did not start under the host')
@@ -113,7 +113,7 @@ class Session:
 
     def windows(self):
         """Lenzor's windows as the host lists them: dicts with kind, handle, cls, x, y, w, h,
-        visible, enabled, text; children follow their top-level window in creation order."""
+        visible, enabled, text; children follow their top-level window (in z-order)."""
         answer = os.path.join(self.dir, 'answer')
         if os.path.exists(answer):
             os.remove(answer)
@@ -133,15 +133,23 @@ class Session:
                                   enabled=enabled == '1', text=text))
         return found
 
-    def dialog(self):
-        """The visible settings dialog's windows (the top-level one first), or []."""
-        listing, inside = [], False
+    def top_windows(self, cls):
+        """Lenzor's visible top-level windows of a class, each with its children."""
+        found, current = [], None
         for window in self.windows():
             if window['kind'] == 'top':
-                inside = window['visible'] and window['text'] == 'Lenzor'
-            if inside:
-                listing.append(window)
-        return listing
+                current = None
+                if window['visible'] and window['cls'] == cls:
+                    current = [window]
+                    found.append(current)
+            elif current is not None:
+                current.append(window)
+        return found
+
+    def dialog(self):
+        """The visible settings dialog's windows (the top-level one first), or []."""
+        forms = self.top_windows('LenzorForm')
+        return forms[0] if forms else []
 
     def wait_until(self, condition, timeout, what):
         deadline = time.time() + timeout
