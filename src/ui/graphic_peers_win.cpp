@@ -82,8 +82,7 @@ void PaintPicture(HDC dc, const Bitmap24& picture, const RECT& destination, bool
     const int height = destination.bottom - destination.top;
     const BITMAPINFO info = TopDownDibInfo(picture.Width(), picture.Height());
     if (!transparent) {
-        SetStretchBltMode(dc, HALFTONE);
-        SetBrushOrgEx(dc, 0, 0, nullptr);
+        SetStretchBltMode(dc, COLORONCOLOR);  // nearest pixel, like the lens
         StretchDIBits(dc, destination.left, destination.top, width, height, 0, 0, picture.Width(),
                       picture.Height(), picture.Data(), &info, DIB_RGB_COLORS, SRCCOPY);
         return;

@@ -4,6 +4,7 @@
 #include "message_pump_win.h"
 #include "ui/dialog_keys_win.h"
 #include "ui/form_peer_win.h"
+#include "ui/graphic_peers_win.h"
 #include "ui/peer_factory_win.h"
 #include "ui/unicode_win.h"
 
@@ -380,6 +381,33 @@ TEST_F(ControlsWinTest, UserInputReachesTheModel) {
     SendMessageW(Hwnd(g.form), WM_CLOSE, 0, 0);
     EXPECT_FALSE(g.form.Visible());
     EXPECT_FALSE(IsWindowVisible(Hwnd(g.form)));
+}
+
+TEST(PictureWin, StretchesAndLeavesOutTheBottomLeftColour) {
+    Bitmap24 picture(2, 2);
+    picture.SetPixelColor(0, 0, 0x0000FF);
+    picture.SetPixelColor(1, 0, 0x00FF00);
+    picture.SetPixelColor(0, 1, 0xFF00FF);  // bottom left: the transparent colour
+    picture.SetPixelColor(1, 1, 0xFF0000);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), 4, -4, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP target = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(dc, target);
+    auto at = [&](int x, int y) { return GetPixel(dc, x, y); };
+    for (bool transparent : {false, true}) {
+        RECT all{0, 0, 4, 4};
+        FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
+        PaintPicture(dc, picture, all, transparent);
+        EXPECT_EQ(at(1, 1), RGB(255, 0, 0));
+        EXPECT_EQ(at(2, 1), RGB(0, 255, 0));
+        EXPECT_EQ(at(3, 3), RGB(0, 0, 255));
+        EXPECT_EQ(at(0, 2), transparent ? RGB(128, 128, 128) : RGB(255, 0, 255)) << transparent;
+    }
+    SelectObject(dc, old);
+    DeleteObject(target);
+    DeleteDC(dc);
 }
 
 TEST_F(ControlsWinTest, AFormDestroyedByItsOwnButtonGoesAfterTheClick) {
