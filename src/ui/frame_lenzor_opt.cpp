@@ -90,47 +90,45 @@ void TFrameLenzorOpt::CreateComponents() {
     Label20->SetWordWrap(true);
     Declare<TBevel>(f, TabSheet4, "Bevel1", Bounds(8, 56, 386, 122));
     Label7 = &Declare<TLabel>(f, TabSheet4, "Label7", Bounds(16, 49, 150, 15), "Contrast mode");
-    Label7->SetTransparent(false);
-    CBLZContrast = &Declare<TComboBox>(f, TabSheet4, "CBLZContrast", Bounds(16, 68, 190, 23));
+    CBLZContrast = &Declare<TComboBox>(f, TabSheet4, "CBLZContrast", Bounds(16, 68, 240, 23));
     CBLZContrast->SetStyle(TComboBoxStyle::csDropDownList);
     CBLZContrast->OnClick = [this](TComponent&) { CBLZContrastClick(); };
 
     PanelFixedContrastOpt =
         &Declare<TPanel>(f, TabSheet4, "PanelFixedContrastOpt", Bounds(12, 94, 378, 80));
-    Declare<TLabel>(f, PanelFixedContrastOpt, "Label8", Bounds(4, 3, 82, 15), "Brightness");
-    Declare<TLabel>(f, PanelFixedContrastOpt, "Label9", Bounds(4, 22, 82, 15), "Contrast");
-    Declare<TLabel>(f, PanelFixedContrastOpt, "Label11", Bounds(4, 41, 82, 15), "Saturation");
+    Declare<TLabel>(f, PanelFixedContrastOpt, "Label8", Bounds(4, 3, 92, 15), "Brightness");
+    Declare<TLabel>(f, PanelFixedContrastOpt, "Label9", Bounds(4, 22, 92, 15), "Contrast");
+    Declare<TLabel>(f, PanelFixedContrastOpt, "Label11", Bounds(4, 41, 92, 15), "Saturation");
     TrackBarBrightness =
-        &Declare<TTrackBar>(f, PanelFixedContrastOpt, "TrackBarBrightness", Bounds(88, 0, 290, 20));
+        &Declare<TTrackBar>(f, PanelFixedContrastOpt, "TrackBarBrightness", Bounds(98, 0, 280, 20));
     TrackBarBrightness->SetRange(-255, 255);
     TrackBarContrast =
-        &Declare<TTrackBar>(f, PanelFixedContrastOpt, "TrackBarContrast", Bounds(88, 19, 290, 20));
+        &Declare<TTrackBar>(f, PanelFixedContrastOpt, "TrackBarContrast", Bounds(98, 19, 280, 20));
     TrackBarContrast->SetRange(-255, 1500);
     TrackBarSaturation = &Declare<TTrackBar>(f, PanelFixedContrastOpt, "TrackBarSaturation",
-                                             Bounds(88, 38, 290, 20));
+                                             Bounds(98, 38, 280, 20));
     TrackBarSaturation->SetRange(-255, 1500);
     for (TTrackBar* bar : {TrackBarBrightness, TrackBarContrast, TrackBarSaturation}) {
         bar->SetTickMarks(false);
     }
-    Declare<TLabel>(f, PanelFixedContrastOpt, "Label12", Bounds(4, 61, 82, 15), "Presets:");
+    Declare<TLabel>(f, PanelFixedContrastOpt, "Label12", Bounds(4, 61, 92, 15), "Presets:");
     Button2 =
-        &Declare<TButton>(f, PanelFixedContrastOpt, "Button2", Bounds(96, 57, 86, 22), "None");
+        &Declare<TButton>(f, PanelFixedContrastOpt, "Button2", Bounds(98, 57, 86, 22), "None");
     Button2->OnClick = [this](TComponent&) { Button2Click(); };
     Button1 =
-        &Declare<TButton>(f, PanelFixedContrastOpt, "Button1", Bounds(188, 57, 86, 22), "Intense");
+        &Declare<TButton>(f, PanelFixedContrastOpt, "Button1", Bounds(190, 57, 86, 22), "Intense");
     Button1->OnClick = [this](TComponent&) { Button1Click(); };
 
     PanelBrokenTVContrastOpt =
         &Declare<TPanel>(f, TabSheet4, "PanelBrokenTVContrastOpt", Bounds(12, 94, 378, 80));
-    Declare<TLabel>(f, PanelBrokenTVContrastOpt, "Label13", Bounds(4, 8, 82, 15), "Breakage");
+    Declare<TLabel>(f, PanelBrokenTVContrastOpt, "Label13", Bounds(4, 8, 92, 15), "Breakage");
     TrackBarBreakageTV = &Declare<TTrackBar>(f, PanelBrokenTVContrastOpt, "TrackBarBreakageTV",
-                                             Bounds(88, 2, 290, 30));
+                                             Bounds(98, 2, 280, 30));
     TrackBarBreakageTV->SetRange(-7, 10);
 
     Declare<TBevel>(f, TabSheet4, "Bevel2", Bounds(8, 190, 386, 104));
     Label10 = &Declare<TLabel>(f, TabSheet4, "Label10", Bounds(16, 183, 150, 15), "Glass Position");
-    Label10->SetTransparent(false);
-    CBLZPosition2 = &Declare<TComboBox>(f, TabSheet4, "CBLZPosition2", Bounds(16, 202, 190, 23));
+    CBLZPosition2 = &Declare<TComboBox>(f, TabSheet4, "CBLZPosition2", Bounds(16, 202, 240, 23));
     CBLZPosition2->SetStyle(TComboBoxStyle::csDropDownList);
     CBLZPosition2->OnClick = [this](TComponent&) { CBLZPosition2Click(); };
     CBLZPosition2->OnDropDown = [this](TComponent&) { CBLZPosition2DropDown(); };
@@ -144,7 +142,7 @@ void TFrameLenzorOpt::CreateComponents() {
     SELZCornerTrackOffset->SetRange(1, 100);
 
     PanelFixedPosOpt = &Declare<TGroupBox>(f, TabSheet4, "PanelFixedPosOpt",
-                                           Bounds(12, 228, 270, 62), "Glass coordinates");
+                                           Bounds(12, 228, 252, 62), "Glass coordinates");
     Declare<TLabel>(f, PanelFixedPosOpt, "Label16", Bounds(10, 21, 40, 15), "Left");
     SELZLeftFixed =
         &Declare<TSpinEdit>(f, PanelFixedPosOpt, "SELZLeftFixed", Bounds(52, 17, 70, 23));
@@ -152,11 +150,11 @@ void TFrameLenzorOpt::CreateComponents() {
     SELZTopFixed =
         &Declare<TSpinEdit>(f, PanelFixedPosOpt, "SELZTopFixed", Bounds(178, 17, 70, 23));
     CBTakeCoordsFromPreview =
-        &Declare<TCheckBox>(f, PanelFixedPosOpt, "CBTakeCoordsFromPreview", Bounds(10, 42, 254, 17),
+        &Declare<TCheckBox>(f, PanelFixedPosOpt, "CBTakeCoordsFromPreview", Bounds(10, 42, 236, 17),
                             "Take from Preview window");
     CBTakeCoordsFromPreview->SetHint("You can move form by mouse to desired coorinates");
     CBFixedPassThroughtCursor =
-        &Declare<TCheckBox>(f, TabSheet4, "CBFixedPassThroughtCursor", Bounds(214, 198, 176, 30),
+        &Declare<TCheckBox>(f, TabSheet4, "CBFixedPassThroughtCursor", Bounds(272, 234, 118, 56),
                             "\xD0\x9Couse pass through glass (Win2000/XP)");
     CBFixedPassThroughtCursor->SetWordWrap(true);
 

@@ -18,13 +18,6 @@ void TLabel::SetAlignment(TTextAlignment alignment) {
     }
 }
 
-void TLabel::SetTransparent(bool transparent) {
-    if (transparent != FTransparent) {
-        FTransparent = transparent;
-        Changed(ControlChange::Style);
-    }
-}
-
 TButton::TButton(TComponent* owner, std::string name) : TWinControl(owner, std::move(name)) {
     SetTabStop(true);
 }

@@ -19,15 +19,10 @@ public:
     void SetWordWrap(bool wrap);
     TTextAlignment Alignment() const { return FAlignment; }
     void SetAlignment(TTextAlignment alignment);
-    // A transparent label shows its parent behind the text; an opaque one covers what lies
-    // under it (a bevel's edge, say) with the parent's colour.
-    bool Transparent() const { return FTransparent; }
-    void SetTransparent(bool transparent);
 
 private:
     bool FWordWrap = false;
     TTextAlignment FAlignment = TTextAlignment::taLeftJustify;
-    bool FTransparent = true;
 };
 
 class TButton : public TWinControl {

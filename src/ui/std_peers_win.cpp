@@ -28,16 +28,30 @@ std::string JoinLines(const TStrings& lines) {
 
 // Label
 
+namespace {
+
+LONG_PTR LabelType(const TLabel& label) {
+    switch (label.Alignment()) {
+    case TTextAlignment::taRightJustify:
+        return SS_RIGHT;
+    case TTextAlignment::taCenter:
+        return SS_CENTER;
+    case TTextAlignment::taLeftJustify:
+        break;
+    }
+    return label.WordWrap() ? SS_LEFT : SS_LEFTNOWORDWRAP;
+}
+
+}  // namespace
+
 HWND LabelPeer::CreateHandle(HWND parent) {
     const auto& label = static_cast<const TLabel&>(Control());
-    return CreateStandardWindow(
-        L"STATIC", SS_NOTIFY | (label.WordWrap() ? SS_LEFT : SS_LEFTNOWORDWRAP), 0, parent);
+    return CreateStandardWindow(L"STATIC", SS_NOTIFY | LabelType(label), 0, parent);
 }
 
 void LabelPeer::Update(ControlChange what) {
     if (what == ControlChange::Style) {
-        const auto& label = static_cast<const TLabel&>(Control());
-        SetStyleBits(Handle(), SS_TYPEMASK, label.WordWrap() ? SS_LEFT : SS_LEFTNOWORDWRAP);
+        SetStyleBits(Handle(), SS_TYPEMASK, LabelType(static_cast<const TLabel&>(Control())));
     }
 }
 
@@ -94,7 +108,8 @@ bool ButtonPeer::OnCommand(WORD code) {
 
 HWND CheckBoxPeer::CreateHandle(HWND parent) {
     // Not an automatic check box: the model decides the state and the peer shows it.
-    return CreateStandardWindow(L"BUTTON", kTabStop | BS_CHECKBOX, 0, parent);
+    return CreateStandardWindow(
+        L"BUTTON", kTabStop | BS_CHECKBOX | (box_.WordWrap() ? BS_MULTILINE : 0), 0, parent);
 }
 
 void CheckBoxPeer::Refresh() {
@@ -104,6 +119,8 @@ void CheckBoxPeer::Refresh() {
 void CheckBoxPeer::Update(ControlChange what) {
     if (what == ControlChange::Checked) {
         Refresh();
+    } else if (what == ControlChange::Style) {
+        SetStyleBits(Handle(), BS_MULTILINE, box_.WordWrap() ? BS_MULTILINE : 0);
     }
 }
 
