@@ -1,0 +1,244 @@
+// The per-pixel pass with SSE2, the baseline of every build: 16 bytes (without steps across
+// channels) or 16 pixels, split into blue, green and red planes, at a time. SSE2 has no byte
+// shuffle, so the per-channel tables are looked up one byte at a time.
+#include "effects/pixel_pass.h"
+#include "effects/pixel_vector_tables.h"
+#include "effects/row_bound.h"
+
+#include <cstdint>
+#include <cstring>
+#include <emmintrin.h>
+
+namespace lenzor {
+namespace {
+
+using pixel_tables::Mix;
+using pixel_vector::ByteTable;
+using pixel_vector::VectorTables;
+
+__m128i Load(const void* p) {
+    return _mm_loadu_si128(static_cast<const __m128i*>(p));
+}
+void Store(void* p, __m128i v) {
+    _mm_storeu_si128(static_cast<__m128i*>(p), v);
+}
+
+__m128i Lookup(const ByteTable& table, __m128i v) {
+    uint8_t bytes[16];
+    Store(bytes, v);
+    for (uint8_t& b : bytes) {
+        b = table.bytes[b];
+    }
+    return Load(bytes);
+}
+
+__m128i PerChannel(const VectorTables& t, int s, __m128i c, __m128i noise) {
+    if (!t.noise) {
+        return t.direct[s].identity ? c : Lookup(t.direct[s], c);
+    }
+    __m128i x = t.positive[s].identity ? c : Lookup(t.positive[s], c);
+    x = _mm_adds_epu8(x, noise);
+    if (!t.negative[s].zero) {
+        x = _mm_subs_epu8(x, Lookup(t.negative[s], c));
+    }
+    return t.lit.identity ? x : Lookup(t.lit, x);
+}
+
+__m128i Mask64(uint64_t high, uint64_t low) {
+    return _mm_set_epi64x(static_cast<long long>(high), static_cast<long long>(low));
+}
+
+// 4 pixels (12 bytes at the bottom of v) into 4 dwords of blue, green, red and a zero byte.
+__m128i Expand4(__m128i v) {
+    const __m128i pairs = _mm_unpacklo_epi64(v, _mm_srli_si128(v, 6));  // pixels 0-1 | 2-3
+    const __m128i even = _mm_and_si128(pairs, Mask64(0xFFFFFF, 0xFFFFFF));
+    const __m128i odd =
+        _mm_and_si128(_mm_slli_epi64(pairs, 8), Mask64(0xFFFFFF00000000, 0xFFFFFF00000000));
+    return _mm_or_si128(even, odd);
+}
+
+// The reverse: 4 such dwords into 12 bytes at the bottom, zeros above.
+__m128i Compress4(__m128i v) {
+    const __m128i pairs =
+        _mm_or_si128(_mm_and_si128(v, Mask64(0xFFFFFF, 0xFFFFFF)),
+                     _mm_and_si128(_mm_srli_epi64(v, 8), Mask64(0xFFFFFF000000, 0xFFFFFF000000)));
+    return _mm_or_si128(_mm_and_si128(pairs, Mask64(0, 0xFFFFFFFFFFFF)),
+                        _mm_srli_si128(_mm_and_si128(pairs, Mask64(~0ull, 0)), 2));
+}
+
+// 16 pixels into blue, green and red planes.
+void Split(const uint8_t* bytes, __m128i plane[3]) {
+    const __m128i pixels[4] = {Expand4(Load(bytes)), Expand4(Load(bytes + 12)),
+                               Expand4(Load(bytes + 24)),
+                               Expand4(_mm_srli_si128(Load(bytes + 32), 4))};
+    const __m128i low = _mm_set1_epi32(0xFF);
+    for (int p = 0; p < 3; ++p) {
+        __m128i channel[4];
+        for (int i = 0; i < 4; ++i) {
+            channel[i] = _mm_and_si128(_mm_srli_epi32(pixels[i], 8 * p), low);
+        }
+        plane[p] = _mm_packus_epi16(_mm_packs_epi32(channel[0], channel[1]),
+                                    _mm_packs_epi32(channel[2], channel[3]));
+    }
+}
+
+void Merge(uint8_t* bytes, const __m128i plane[3]) {
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i blueGreenLow = _mm_unpacklo_epi8(plane[0], plane[1]);
+    const __m128i blueGreenHigh = _mm_unpackhi_epi8(plane[0], plane[1]);
+    const __m128i redLow = _mm_unpacklo_epi8(plane[2], zero);
+    const __m128i redHigh = _mm_unpackhi_epi8(plane[2], zero);
+    const __m128i chunk[4] = {Compress4(_mm_unpacklo_epi16(blueGreenLow, redLow)),
+                              Compress4(_mm_unpackhi_epi16(blueGreenLow, redLow)),
+                              Compress4(_mm_unpacklo_epi16(blueGreenHigh, redHigh)),
+                              Compress4(_mm_unpackhi_epi16(blueGreenHigh, redHigh))};
+    Store(bytes, _mm_or_si128(chunk[0], _mm_slli_si128(chunk[1], 12)));
+    Store(bytes + 16, _mm_or_si128(_mm_srli_si128(chunk[1], 4), _mm_slli_si128(chunk[2], 8)));
+    Store(bytes + 32, _mm_or_si128(_mm_srli_si128(chunk[2], 8), _mm_slli_si128(chunk[3], 4)));
+}
+
+__m128i WidenLow(__m128i v) {
+    return _mm_unpacklo_epi8(v, _mm_setzero_si128());
+}
+__m128i WidenHigh(__m128i v) {
+    return _mm_unpackhi_epi8(v, _mm_setzero_si128());
+}
+
+__m128i MeanOf(__m128i b, __m128i g, __m128i r) {
+    const __m128i sum = _mm_add_epi16(_mm_add_epi16(b, g), r);
+    return _mm_mulhi_epu16(sum,
+                           _mm_set1_epi16(static_cast<int16_t>(pixel_vector::kThirdMultiplier)));
+}
+
+__m128i SolarizeMask(const VectorTables& t, const __m128i source[3]) {
+    const __m128i above = _mm_set1_epi16(t.solarizeAbove);
+    const __m128i low = _mm_cmpgt_epi16(
+        MeanOf(WidenLow(source[0]), WidenLow(source[1]), WidenLow(source[2])), above);
+    const __m128i high = _mm_cmpgt_epi16(
+        MeanOf(WidenHigh(source[0]), WidenHigh(source[1]), WidenHigh(source[2])), above);
+    return _mm_packs_epi16(low, high);
+}
+
+void SaturateHalf(const VectorTables& t, __m128i c[3]) {
+    const __m128i mean = MeanOf(c[0], c[1], c[2]);
+    const __m128i quotient = _mm_set1_epi16(static_cast<int16_t>(t.saturationQuotient));
+    const __m128i remainder = _mm_set1_epi16(static_cast<int16_t>(t.saturationRemainder));
+    const __m128i div255 = _mm_set1_epi16(static_cast<int16_t>(pixel_vector::kDiv255Multiplier));
+    const __m128i zero = _mm_setzero_si128();
+    for (int k = 0; k < 3; ++k) {
+        const __m128i d = _mm_sub_epi16(c[k], mean);
+        const __m128i magnitude = _mm_max_epi16(d, _mm_sub_epi16(zero, d));
+        __m128i delta = _mm_add_epi16(
+            _mm_mullo_epi16(magnitude, quotient),
+            _mm_srli_epi16(_mm_mulhi_epu16(_mm_mullo_epi16(magnitude, remainder), div255), 7));
+        delta = _mm_sub_epi16(delta, _mm_subs_epu16(delta, _mm_set1_epi16(256)));  // min 256
+        const __m128i sign = _mm_srai_epi16(t.saturationNegative ? _mm_sub_epi16(zero, d) : d, 15);
+        c[k] = _mm_add_epi16(mean, _mm_sub_epi16(_mm_xor_si128(delta, sign), sign));
+    }
+}
+
+void Saturate(const VectorTables& t, __m128i plane[3]) {
+    __m128i low[3], high[3];
+    for (int k = 0; k < 3; ++k) {
+        low[k] = WidenLow(plane[k]);
+        high[k] = WidenHigh(plane[k]);
+    }
+    SaturateHalf(t, low);
+    SaturateHalf(t, high);
+    for (int k = 0; k < 3; ++k) {
+        plane[k] = _mm_packus_epi16(low[k], high[k]);
+    }
+}
+
+// The weighted grey in IEEE double as the formula is written, two pixels at a time; the
+// conversion rounds ties to even.
+void Grey(__m128i plane[3]) {
+    uint8_t b[16], g[16], r[16], grey[16];
+    Store(b, plane[0]);
+    Store(g, plane[1]);
+    Store(r, plane[2]);
+    const __m128d kRed = _mm_set1_pd(0.3), kGreen = _mm_set1_pd(0.59), kBlue = _mm_set1_pd(0.11);
+    const auto widen = [](const uint8_t* p) { return _mm_set_pd(p[1], p[0]); };
+    for (int i = 0; i < 16; i += 2) {
+        const __m128d value =
+            _mm_add_pd(_mm_add_pd(_mm_mul_pd(kRed, widen(r + i)), _mm_mul_pd(kGreen, widen(g + i))),
+                       _mm_mul_pd(kBlue, widen(b + i)));
+        const __m128i rounded = _mm_cvtpd_epi32(value);
+        grey[i] = static_cast<uint8_t>(_mm_cvtsi128_si32(rounded));
+        grey[i + 1] = static_cast<uint8_t>(_mm_cvtsi128_si32(_mm_srli_si128(rounded, 4)));
+    }
+    plane[0] = plane[1] = plane[2] = Load(grey);
+}
+
+void StreamRow(const VectorTables& t, const uint8_t* in, const uint8_t* noise, uint8_t* out,
+               int bytes) {
+    int i = 0;
+    for (; i + 16 <= bytes; i += 16) {
+        Store(out + i,
+              PerChannel(t, 0, Load(in + i), noise ? Load(noise + i) : _mm_setzero_si128()));
+    }
+    const auto& s = t.scalar;
+    for (; i < bytes; ++i) {
+        out[i] = noise ? s.lit[s.summed[0][in[i]] + noise[i] + pixel_tables::kOffset]
+                       : s.direct[0][in[i]];
+    }
+}
+
+void PlaneRow(const VectorTables& t, const uint8_t* in, const uint8_t* noise, uint8_t* out,
+              int width) {
+    const auto& s = t.scalar;
+    int x = 0;
+    for (; x + 16 <= width; x += 16) {
+        __m128i source[3], c[3];
+        __m128i noisePlanes[3] = {_mm_setzero_si128(), _mm_setzero_si128(), _mm_setzero_si128()};
+        Split(in + 3 * x, source);
+        if (noise) {
+            Split(noise + 3 * x, noisePlanes);
+        }
+        for (int k = 0; k < 3; ++k) {
+            c[k] = PerChannel(t, 0, source[k], noisePlanes[k]);
+        }
+        if (s.solarize) {
+            const __m128i mask = SolarizeMask(t, source);
+            for (int k = 0; k < 3; ++k) {
+                const __m128i solarized = PerChannel(t, 1, source[k], noisePlanes[k]);
+                c[k] = _mm_or_si128(_mm_and_si128(mask, solarized), _mm_andnot_si128(mask, c[k]));
+            }
+        }
+        if (s.mix == Mix::Grey) {
+            Grey(c);
+        } else if (s.mix == Mix::Saturation) {
+            Saturate(t, c);
+        }
+        if (s.invert) {
+            for (__m128i& v : c) {
+                v = _mm_xor_si128(v, _mm_set1_epi8(-1));
+            }
+        }
+        Merge(out + 3 * x, c);
+    }
+    if (x < width) {
+        pixel_tables::RenderRow(s, noise != nullptr, in + 3 * x, noise ? noise + 3 * x : nullptr,
+                                out + 3 * x, width - x);
+    }
+}
+
+}  // namespace
+
+void RunPixelPassSse2(const Bitmap24& source, const Bitmap24* noise, const PixelEffects& effects,
+                      Bitmap24& display) {
+    CheckRowWidth(source, kMaxPixelRowPixels);
+    VectorTables tables;
+    pixel_vector::BuildVectorTables(effects, noise != nullptr, tables);
+    const bool planes = tables.scalar.solarize || tables.scalar.mix != Mix::None;
+    for (int y = 0; y < source.Height(); ++y) {
+        const uint8_t* noiseRow = noise ? noise->Row(y) : nullptr;
+        if (planes) {
+            PlaneRow(tables, source.Row(y), noiseRow, display.Row(y), source.Width());
+        } else {
+            StreamRow(tables, source.Row(y), noiseRow, display.Row(y), 3 * source.Width());
+        }
+    }
+}
+
+}  // namespace lenzor
