@@ -15,6 +15,13 @@
 #pragma GCC target("avx2")
 #endif
 
+// The helpers take and return whole registers; inlined, they stay in registers.
+#if defined(__GNUC__)
+#define LENZOR_VECTOR_INLINE inline __attribute__((always_inline))
+#else
+#define LENZOR_VECTOR_INLINE inline
+#endif
+
 namespace lenzor {
 namespace {
 
@@ -22,16 +29,16 @@ using pixel_tables::Mix;
 using pixel_vector::ByteTable;
 using pixel_vector::VectorTables;
 
-__m256i Load(const void* p) {
+LENZOR_VECTOR_INLINE __m256i Load(const void* p) {
     return _mm256_loadu_si256(static_cast<const __m256i*>(p));
 }
-void Store(void* p, __m256i v) {
+LENZOR_VECTOR_INLINE void Store(void* p, __m256i v) {
     _mm256_storeu_si256(static_cast<__m256i*>(p), v);
 }
 
 // A 256-entry byte table by 16 shuffles (see ByteTable): only saturating adds, shuffles and
 // XORs, which the processor runs several of at once.
-__m256i Lookup(const ByteTable& table, __m256i v) {
+LENZOR_VECTOR_INLINE __m256i Lookup(const ByteTable& table, __m256i v) {
     const __m256i flipped = _mm256_xor_si256(v, _mm256_set1_epi8(-128));
     __m256i low = _mm256_setzero_si256(), high = _mm256_setzero_si256();
     for (int k = 0; k < 8; ++k) {
@@ -45,7 +52,7 @@ __m256i Lookup(const ByteTable& table, __m256i v) {
 }
 
 // The per-channel part of the pass for table set s ([1]: solarized pixels).
-__m256i PerChannel(const VectorTables& t, int s, __m256i c, __m256i noise) {
+LENZOR_VECTOR_INLINE __m256i PerChannel(const VectorTables& t, int s, __m256i c, __m256i noise) {
     if (!t.noise) {
         return t.direct[s].identity ? c : Lookup(t.direct[s], c);
     }
@@ -90,7 +97,7 @@ constexpr PlaneShuffles MakePlaneShuffles() {
 constexpr PlaneShuffles kShuffles = MakePlaneShuffles();
 
 // 32 pixels into blue, green and red planes: each 128-bit half takes 16 of them.
-void Split(const uint8_t* bytes, __m256i plane[3]) {
+LENZOR_VECTOR_INLINE void Split(const uint8_t* bytes, __m256i plane[3]) {
     const __m256i y0 = Load(bytes), y1 = Load(bytes + 32), y2 = Load(bytes + 64);
     const __m256i v[3] = {_mm256_permute2x128_si256(y0, y1, 0x30),
                           _mm256_permute2x128_si256(y0, y2, 0x21),
@@ -102,7 +109,7 @@ void Split(const uint8_t* bytes, __m256i plane[3]) {
     }
 }
 
-void Merge(uint8_t* bytes, const __m256i plane[3]) {
+LENZOR_VECTOR_INLINE void Merge(uint8_t* bytes, const __m256i plane[3]) {
     __m256i v[3];
     for (int o = 0; o < 3; ++o) {
         __m256i result = _mm256_shuffle_epi8(plane[0], Load(kShuffles.merge[o][0]));
@@ -115,24 +122,24 @@ void Merge(uint8_t* bytes, const __m256i plane[3]) {
     Store(bytes + 64, _mm256_permute2x128_si256(v[1], v[2], 0x31));
 }
 
-__m256i WidenLow(__m256i v) {
+LENZOR_VECTOR_INLINE __m256i WidenLow(__m256i v) {
     return _mm256_cvtepu8_epi16(_mm256_castsi256_si128(v));
 }
-__m256i WidenHigh(__m256i v) {
+LENZOR_VECTOR_INLINE __m256i WidenHigh(__m256i v) {
     return _mm256_cvtepu8_epi16(_mm256_extracti128_si256(v, 1));
 }
 // Unsigned saturation to bytes (packus keeps the 128-bit halves apart; the permute rejoins).
-__m256i Narrow(__m256i low, __m256i high) {
+LENZOR_VECTOR_INLINE __m256i Narrow(__m256i low, __m256i high) {
     return _mm256_permute4x64_epi64(_mm256_packus_epi16(low, high), 0xD8);
 }
 
-__m256i MeanOf(__m256i b, __m256i g, __m256i r) {
+LENZOR_VECTOR_INLINE __m256i MeanOf(__m256i b, __m256i g, __m256i r) {
     const __m256i sum = _mm256_add_epi16(_mm256_add_epi16(b, g), r);
     return _mm256_mulhi_epu16(sum, _mm256_set1_epi16(pixel_vector::kThirdMultiplier));
 }
 
 // 0xFF for the pixels whose source mean is above the threshold.
-__m256i SolarizeMask(const VectorTables& t, const __m256i source[3]) {
+LENZOR_VECTOR_INLINE __m256i SolarizeMask(const VectorTables& t, const __m256i source[3]) {
     const __m256i above = _mm256_set1_epi16(t.solarizeAbove);
     const __m256i low = _mm256_cmpgt_epi16(
         MeanOf(WidenLow(source[0]), WidenLow(source[1]), WidenLow(source[2])), above);
@@ -141,7 +148,7 @@ __m256i SolarizeMask(const VectorTables& t, const __m256i source[3]) {
     return _mm256_permute4x64_epi64(_mm256_packs_epi16(low, high), 0xD8);
 }
 
-void SaturateHalf(const VectorTables& t, __m256i c[3]) {
+LENZOR_VECTOR_INLINE void SaturateHalf(const VectorTables& t, __m256i c[3]) {
     const __m256i mean = MeanOf(c[0], c[1], c[2]);
     const __m256i quotient = _mm256_set1_epi16(static_cast<int16_t>(t.saturationQuotient));
     const __m256i remainder = _mm256_set1_epi16(static_cast<int16_t>(t.saturationRemainder));
@@ -159,7 +166,7 @@ void SaturateHalf(const VectorTables& t, __m256i c[3]) {
     }
 }
 
-void Saturate(const VectorTables& t, __m256i plane[3]) {
+LENZOR_VECTOR_INLINE void Saturate(const VectorTables& t, __m256i plane[3]) {
     __m256i low[3], high[3];
     for (int k = 0; k < 3; ++k) {
         low[k] = WidenLow(plane[k]);
@@ -172,7 +179,7 @@ void Saturate(const VectorTables& t, __m256i plane[3]) {
     }
 }
 
-__m256d FourDoubles(const uint8_t* bytes) {
+LENZOR_VECTOR_INLINE __m256d FourDoubles(const uint8_t* bytes) {
     int32_t four;
     std::memcpy(&four, bytes, 4);
     return _mm256_cvtepi32_pd(_mm_cvtepu8_epi32(_mm_cvtsi32_si128(four)));

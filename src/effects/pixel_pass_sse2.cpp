@@ -1,6 +1,6 @@
-// The per-pixel pass with SSE2, the baseline of every build: 16 bytes (without steps across
-// channels) or 16 pixels, split into blue, green and red planes, at a time. SSE2 has no byte
-// shuffle, so the per-channel tables are looked up one byte at a time.
+// The per-pixel pass with SSE2, the baseline of every build. SSE2 has no byte shuffle, so the
+// per-channel tables are looked up a byte at a time over the row first; the steps across
+// channels then run on 16 pixels at a time, split into blue, green and red planes.
 #include "effects/pixel_pass.h"
 #include "effects/pixel_vector_tables.h"
 #include "effects/row_bound.h"
@@ -8,12 +8,12 @@
 #include <cstdint>
 #include <cstring>
 #include <emmintrin.h>
+#include <vector>
 
 namespace lenzor {
 namespace {
 
 using pixel_tables::Mix;
-using pixel_vector::ByteTable;
 using pixel_vector::VectorTables;
 
 __m128i Load(const void* p) {
@@ -23,25 +23,16 @@ void Store(void* p, __m128i v) {
     _mm_storeu_si128(static_cast<__m128i*>(p), v);
 }
 
-__m128i Lookup(const ByteTable& table, __m128i v) {
-    uint8_t bytes[16];
-    Store(bytes, v);
-    for (uint8_t& b : bytes) {
-        b = table.bytes[b];
-    }
-    return Load(bytes);
+// The per-channel part of the pass for one byte, table set s ([1]: solarized pixels).
+uint8_t PerChannel(const pixel_tables::PassTables& t, int s, uint8_t c, const uint8_t* noise) {
+    return noise ? t.lit[t.summed[s][c] + *noise + pixel_tables::kOffset] : t.direct[s][c];
 }
 
-__m128i PerChannel(const VectorTables& t, int s, __m128i c, __m128i noise) {
-    if (!t.noise) {
-        return t.direct[s].identity ? c : Lookup(t.direct[s], c);
+void PerChannelRow(const pixel_tables::PassTables& t, int s, const uint8_t* in,
+                   const uint8_t* noise, uint8_t* out, int bytes) {
+    for (int i = 0; i < bytes; ++i) {
+        out[i] = PerChannel(t, s, in[i], noise ? noise + i : nullptr);
     }
-    __m128i x = t.positive[s].identity ? c : Lookup(t.positive[s], c);
-    x = _mm_adds_epu8(x, noise);
-    if (!t.negative[s].zero) {
-        x = _mm_subs_epu8(x, Lookup(t.negative[s], c));
-    }
-    return t.lit.identity ? x : Lookup(t.lit, x);
 }
 
 __m128i Mask64(uint64_t high, uint64_t low) {
@@ -170,39 +161,37 @@ void Grey(__m128i plane[3]) {
     plane[0] = plane[1] = plane[2] = Load(grey);
 }
 
+// Noise added to unchanged channels needs no table: a saturating add does it.
 void StreamRow(const VectorTables& t, const uint8_t* in, const uint8_t* noise, uint8_t* out,
                int bytes) {
+    const bool plainNoise = noise && t.positive[0].identity && t.lit.identity;
     int i = 0;
-    for (; i + 16 <= bytes; i += 16) {
-        Store(out + i,
-              PerChannel(t, 0, Load(in + i), noise ? Load(noise + i) : _mm_setzero_si128()));
+    if (plainNoise) {
+        for (; i + 16 <= bytes; i += 16) {
+            Store(out + i, _mm_adds_epu8(Load(in + i), Load(noise + i)));
+        }
+    } else if (!noise && t.direct[0].identity) {
+        std::memcpy(out, in, static_cast<std::size_t>(bytes));
+        return;
     }
-    const auto& s = t.scalar;
-    for (; i < bytes; ++i) {
-        out[i] = noise ? s.lit[s.summed[0][in[i]] + noise[i] + pixel_tables::kOffset]
-                       : s.direct[0][in[i]];
-    }
+    PerChannelRow(t.scalar, 0, in + i, noise ? noise + i : nullptr, out + i, bytes - i);
 }
 
-void PlaneRow(const VectorTables& t, const uint8_t* in, const uint8_t* noise, uint8_t* out,
+// looked[s]: the row through the per-channel tables of set s.
+void PlaneRow(const VectorTables& t, const uint8_t* in, uint8_t* const looked[2], uint8_t* out,
               int width) {
     const auto& s = t.scalar;
-    int x = 0;
-    for (; x + 16 <= width; x += 16) {
-        __m128i source[3], c[3];
-        __m128i noisePlanes[3] = {_mm_setzero_si128(), _mm_setzero_si128(), _mm_setzero_si128()};
-        Split(in + 3 * x, source);
-        if (noise) {
-            Split(noise + 3 * x, noisePlanes);
-        }
-        for (int k = 0; k < 3; ++k) {
-            c[k] = PerChannel(t, 0, source[k], noisePlanes[k]);
-        }
+    for (int x = 0; x + 16 <= width; x += 16) {
+        __m128i c[3];
+        Split(looked[0] + 3 * x, c);
         if (s.solarize) {
+            __m128i source[3], solarized[3];
+            Split(in + 3 * x, source);
+            Split(looked[1] + 3 * x, solarized);
             const __m128i mask = SolarizeMask(t, source);
             for (int k = 0; k < 3; ++k) {
-                const __m128i solarized = PerChannel(t, 1, source[k], noisePlanes[k]);
-                c[k] = _mm_or_si128(_mm_and_si128(mask, solarized), _mm_andnot_si128(mask, c[k]));
+                c[k] =
+                    _mm_or_si128(_mm_and_si128(mask, solarized[k]), _mm_andnot_si128(mask, c[k]));
             }
         }
         if (s.mix == Mix::Grey) {
@@ -217,10 +206,6 @@ void PlaneRow(const VectorTables& t, const uint8_t* in, const uint8_t* noise, ui
         }
         Merge(out + 3 * x, c);
     }
-    if (x < width) {
-        pixel_tables::RenderRow(s, noise != nullptr, in + 3 * x, noise ? noise + 3 * x : nullptr,
-                                out + 3 * x, width - x);
-    }
 }
 
 }  // namespace
@@ -230,13 +215,29 @@ void RunPixelPassSse2(const Bitmap24& source, const Bitmap24* noise, const Pixel
     CheckRowWidth(source, kMaxPixelRowPixels);
     VectorTables tables;
     pixel_vector::BuildVectorTables(effects, noise != nullptr, tables);
-    const bool planes = tables.scalar.solarize || tables.scalar.mix != Mix::None;
+    const auto& s = tables.scalar;
+    const bool planes = s.solarize || s.mix != Mix::None;
+    const int width = source.Width();
+    const int blockWidth = width - width % 16;  // the rest of a row goes through the tables
+    std::vector<uint8_t> scratch(planes ? 6 * static_cast<std::size_t>(blockWidth) : 0);
+    uint8_t* const looked[2] = {scratch.data(), scratch.data() + 3 * blockWidth};
     for (int y = 0; y < source.Height(); ++y) {
+        const uint8_t* in = source.Row(y);
         const uint8_t* noiseRow = noise ? noise->Row(y) : nullptr;
-        if (planes) {
-            PlaneRow(tables, source.Row(y), noiseRow, display.Row(y), source.Width());
-        } else {
-            StreamRow(tables, source.Row(y), noiseRow, display.Row(y), 3 * source.Width());
+        uint8_t* out = display.Row(y);
+        if (!planes) {
+            StreamRow(tables, in, noiseRow, out, 3 * width);
+            continue;
+        }
+        for (int set = 0; set < (s.solarize ? 2 : 1); ++set) {
+            PerChannelRow(s, set, in, noiseRow, looked[set], 3 * blockWidth);
+        }
+        PlaneRow(tables, in, looked, out, blockWidth);
+        if (blockWidth < width) {
+            const std::size_t done = 3 * static_cast<std::size_t>(blockWidth);
+            pixel_tables::RenderRow(s, noise != nullptr, in + done,
+                                    noiseRow ? noiseRow + done : nullptr, out + done,
+                                    width - blockWidth);
         }
     }
 }
