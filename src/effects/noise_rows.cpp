@@ -41,16 +41,38 @@ void NoiseRow(SimdLevel level, NoiseKind kind, uint8_t* row, int width, int n, u
 
 namespace noise_lanes {
 
-Lanes LanesFor(NoiseKind kind, uint32_t seed) {
-    Lanes lanes{};
+namespace {
+
+// Where each lane starts and how far a block moves it, as steps of the generator; the same for
+// every row.
+struct LaneSteps {
+    RandomStep start[kBlockBytes];
+    RandomStep block;
+};
+
+LaneSteps StepsFor(NoiseKind kind) {
+    LaneSteps steps;
     for (int i = 0; i < kBlockBytes; ++i) {
         // Colour noise draws red (byte 2) first; mono noise draws once for three bytes.
         const int draw = kind == NoiseKind::Color ? 3 * (i / 3) + 2 - i % 3 : i / 3;
-        lanes.start[i] = RandomStepOf(static_cast<uint64_t>(draw) + 1).Apply(seed);
+        steps.start[i] = RandomStepOf(static_cast<uint64_t>(draw) + 1);
     }
-    const RandomStep block = RandomStepOf(DrawsFor(kind, kBlockPixels));
-    lanes.blockMultiplier = block.multiplier;
-    lanes.blockIncrement = block.increment;
+    steps.block = RandomStepOf(DrawsFor(kind, kBlockPixels));
+    return steps;
+}
+
+}  // namespace
+
+Lanes LanesFor(NoiseKind kind, uint32_t seed) {
+    static const LaneSteps kColor = StepsFor(NoiseKind::Color);
+    static const LaneSteps kMono = StepsFor(NoiseKind::Mono);
+    const LaneSteps& steps = kind == NoiseKind::Color ? kColor : kMono;
+    Lanes lanes{};
+    for (int i = 0; i < kBlockBytes; ++i) {
+        lanes.start[i] = steps.start[i].Apply(seed);
+    }
+    lanes.blockMultiplier = steps.block.multiplier;
+    lanes.blockIncrement = steps.block.increment;
     return lanes;
 }
 

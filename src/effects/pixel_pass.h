@@ -19,6 +19,7 @@ struct PixelEffects {
     bool invert = false;
     int posterize = 0;
     int solorize = 0;
+    friend bool operator==(const PixelEffects&, const PixelEffects&) = default;
 };
 
 // display must have the size of source; noise, when given, too. Raises ERangeError for rows

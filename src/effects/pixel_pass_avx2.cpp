@@ -214,49 +214,66 @@ void StreamRow(const VectorTables& t, const uint8_t* in, const uint8_t* noise, u
         Store(out + i,
               PerChannel(t, 0, Load(in + i), noise ? Load(noise + i) : _mm256_setzero_si256()));
     }
-    const auto& s = t.scalar;
-    for (; i < bytes; ++i) {
-        out[i] = noise ? s.lit[s.summed[0][in[i]] + noise[i] + pixel_tables::kOffset]
-                       : s.direct[0][in[i]];
+    if (i < bytes) {  // the rest through a padded block
+        const std::size_t rest = static_cast<std::size_t>(bytes - i);
+        uint8_t block[3][32] = {};
+        std::memcpy(block[0], in + i, rest);
+        if (noise) {
+            std::memcpy(block[1], noise + i, rest);
+        }
+        Store(block[2], PerChannel(t, 0, Load(block[0]), Load(block[1])));
+        std::memcpy(out + i, block[2], rest);
     }
+}
+
+// 32 pixels: planes, the per-channel tables, solarize, grey or saturation, invert.
+LENZOR_VECTOR_INLINE void PlaneBlock(const VectorTables& t, const uint8_t* in, const uint8_t* noise,
+                                     uint8_t* out) {
+    const auto& s = t.scalar;
+    __m256i source[3], c[3];
+    __m256i noisePlanes[3] = {_mm256_setzero_si256(), _mm256_setzero_si256(),
+                              _mm256_setzero_si256()};
+    Split(in, source);
+    if (noise) {
+        Split(noise, noisePlanes);
+    }
+    for (int k = 0; k < 3; ++k) {
+        c[k] = PerChannel(t, 0, source[k], noisePlanes[k]);
+    }
+    if (s.solarize) {
+        const __m256i mask = SolarizeMask(t, source);
+        for (int k = 0; k < 3; ++k) {
+            c[k] = _mm256_blendv_epi8(c[k], PerChannel(t, 1, source[k], noisePlanes[k]), mask);
+        }
+    }
+    if (s.mix == Mix::Grey) {
+        Grey(c);
+    } else if (s.mix == Mix::Saturation) {
+        Saturate(t, c);
+    }
+    if (s.invert) {
+        for (__m256i& v : c) {
+            v = _mm256_xor_si256(v, _mm256_set1_epi8(-1));
+        }
+    }
+    Merge(out, c);
 }
 
 void PlaneRow(const VectorTables& t, const uint8_t* in, const uint8_t* noise, uint8_t* out,
               int width) {
-    const auto& s = t.scalar;
     int x = 0;
     for (; x + 32 <= width; x += 32) {
-        __m256i source[3], c[3];
-        __m256i noisePlanes[3] = {_mm256_setzero_si256(), _mm256_setzero_si256(),
-                                  _mm256_setzero_si256()};
-        Split(in + 3 * x, source);
-        if (noise) {
-            Split(noise + 3 * x, noisePlanes);
-        }
-        for (int k = 0; k < 3; ++k) {
-            c[k] = PerChannel(t, 0, source[k], noisePlanes[k]);
-        }
-        if (s.solarize) {
-            const __m256i mask = SolarizeMask(t, source);
-            for (int k = 0; k < 3; ++k) {
-                c[k] = _mm256_blendv_epi8(c[k], PerChannel(t, 1, source[k], noisePlanes[k]), mask);
-            }
-        }
-        if (s.mix == Mix::Grey) {
-            Grey(c);
-        } else if (s.mix == Mix::Saturation) {
-            Saturate(t, c);
-        }
-        if (s.invert) {
-            for (__m256i& v : c) {
-                v = _mm256_xor_si256(v, _mm256_set1_epi8(-1));
-            }
-        }
-        Merge(out + 3 * x, c);
+        PlaneBlock(t, in + 3 * x, noise ? noise + 3 * x : nullptr, out + 3 * x);
     }
-    if (x < width) {
-        pixel_tables::RenderRow(s, noise != nullptr, in + 3 * x, noise ? noise + 3 * x : nullptr,
-                                out + 3 * x, width - x);
+    if (x < width) {  // the rest through a padded block
+        const std::size_t rest = 3 * static_cast<std::size_t>(width - x);
+        uint8_t block[3][96] = {};
+        std::memcpy(block[0], in + 3 * x, rest);
+        if (noise) {
+            std::memcpy(block[1], noise + 3 * x, rest);
+        }
+        PlaneBlock(t, block[0], noise ? block[1] : nullptr, block[2]);
+        std::memcpy(out + 3 * x, block[2], rest);
     }
 }
 
@@ -265,8 +282,7 @@ void PlaneRow(const VectorTables& t, const uint8_t* in, const uint8_t* noise, ui
 void RunPixelPassAvx2(const Bitmap24& source, const Bitmap24* noise, const PixelEffects& effects,
                       Bitmap24& display) {
     CheckRowWidth(source, kMaxPixelRowPixels);
-    VectorTables tables;
-    pixel_vector::BuildVectorTables(effects, noise != nullptr, tables);
+    const VectorTables& tables = pixel_vector::VectorTablesFor(effects, noise != nullptr);
     const bool planes = tables.scalar.solarize || tables.scalar.mix != Mix::None;
     for (int y = 0; y < source.Height(); ++y) {
         const uint8_t* noiseRow = noise ? noise->Row(y) : nullptr;

@@ -213,8 +213,7 @@ void PlaneRow(const VectorTables& t, const uint8_t* in, uint8_t* const looked[2]
 void RunPixelPassSse2(const Bitmap24& source, const Bitmap24* noise, const PixelEffects& effects,
                       Bitmap24& display) {
     CheckRowWidth(source, kMaxPixelRowPixels);
-    VectorTables tables;
-    pixel_vector::BuildVectorTables(effects, noise != nullptr, tables);
+    const VectorTables& tables = pixel_vector::VectorTablesFor(effects, noise != nullptr);
     const auto& s = tables.scalar;
     const bool planes = s.solarize || s.mix != Mix::None;
     const int width = source.Width();

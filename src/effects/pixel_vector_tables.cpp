@@ -45,4 +45,20 @@ void BuildVectorTables(const PixelEffects& effects, bool noise, VectorTables& t)
     t.solarizeAbove = static_cast<int16_t>(std::clamp(t.scalar.solarizeAbove, -1, 255));
 }
 
+const VectorTables& VectorTablesFor(const PixelEffects& effects, bool noise) {
+    struct Cache {
+        bool built = false;
+        PixelEffects effects;
+        VectorTables tables;
+    };
+    static Cache cache[2];  // without and with noise
+    Cache& entry = cache[noise ? 1 : 0];
+    if (!entry.built || !(entry.effects == effects)) {
+        BuildVectorTables(effects, noise, entry.tables);
+        entry.effects = effects;
+        entry.built = true;
+    }
+    return entry.tables;
+}
+
 }  // namespace lenzor::pixel_vector

@@ -44,6 +44,11 @@ struct VectorTables {
 
 void BuildVectorTables(const PixelEffects& effects, bool noise, VectorTables& tables);
 
+// The tables of the last pass, built anew only when the effects change: the lens renders every
+// frame with the same values, and on a small picture building them costs as much as the pass.
+// (The program has one thread.)
+const VectorTables& VectorTablesFor(const PixelEffects& effects, bool noise);
+
 // Exact divisions of the vector paths (a test checks them over their whole ranges):
 // x / 3 for x <= 765 is (x * kThirdMultiplier) >> 16, x / 255 for x <= 65535 is
 // (x * kDiv255Multiplier) >> 23.

@@ -71,24 +71,24 @@ Bitmap24& PrepareGrabTarget(int mode, TOrImage& engine, Bitmap24& ownGrab, int g
 }
 
 void RenderContrastStage(int mode, const ContrastSettings& settings, TOrImage& engine,
-                         const Bitmap24& grab, int width, int height, Bitmap24& picture) {
+                         Bitmap24& grab, const LensPicture& picture) {
     if (UsesEngine(mode)) {
         if (&grab != &engine.PictureOriginal()) {
-            Bitmap24& source =
-                PrepareGrabTarget(mode, engine, picture, grab.Width(), grab.Height());
+            Bitmap24& source = PrepareGrabTarget(mode, engine, grab, grab.Width(), grab.Height());
             if (!source.Empty()) {
                 std::memcpy(source.Data(), grab.Data(), grab.SizeInBytes());
             }
         }
         engine.SourceChanged();
         ApplyContrastEffects(engine, mode, settings);
-        StretchNearest(engine.DisplayPicture(), width, height, picture);
+        StretchNearest(engine.DisplayPicture(), picture);
         return;
     }
-    StretchNearest(grab, width, height, picture);
     if (mode == cmNegative) {
-        InvertChannels(picture);
+        // The stretch of the negative is the negative of the stretch, on fewer pixels.
+        InvertChannels(grab);
     }
+    StretchNearest(grab, picture);
 }
 
 }  // namespace lenzor

@@ -4,6 +4,7 @@
 
 #include "effects/bitmap.h"
 #include "effects/or_image.h"
+#include "lens/lens_picture.h"
 
 namespace lenzor {
 
@@ -26,10 +27,11 @@ void ApplyContrastEffects(TOrImage& image, int mode, const ContrastSettings& set
 Bitmap24& PrepareGrabTarget(int mode, TOrImage& engine, Bitmap24& ownGrab, int grabWidth,
                             int grabHeight);
 
-// The width x height lens picture for the grab. For the filter modes a grab that is not already
-// the engine's source (PrepareGrabTarget) is taken in as if it had been grabbed there. Modes
-// other than the four known ones paint like cmNone.
+// The lens picture for the grab, which the stage may change (the negative
+// inverts it in place). For the filter modes a grab that is not already the engine's source
+// (PrepareGrabTarget) is taken in as if it had been grabbed there. Modes other than the four
+// known ones paint like cmNone.
 void RenderContrastStage(int mode, const ContrastSettings& settings, TOrImage& engine,
-                         const Bitmap24& grab, int width, int height, Bitmap24& picture);
+                         Bitmap24& grab, const LensPicture& picture);
 
 }  // namespace lenzor

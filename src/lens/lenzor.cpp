@@ -128,9 +128,10 @@ void TLenzor::RenderLens(LensPoint pointer) {
     Bitmap24& grab = PrepareGrabTarget(contrastMode_, *effectImage_, grab_, geometry.grab.Width(),
                                        geometry.grab.Height());
     system_.CaptureScreen(geometry.grab, true, grab);
-    RenderContrastStage(contrastMode_, contrast_, *effectImage_, grab, width, height, picture_);
-    DrawMarker(picture_, geometry.marker);
-    window_->Present(picture_);
+    const LensPicture picture = window_->PictureBuffer(width, height);
+    RenderContrastStage(contrastMode_, contrast_, *effectImage_, grab, picture);
+    DrawMarker(picture, geometry.marker);
+    window_->Present();
 }
 
 bool TLenzor::ContainsPoint(LensPoint pointer) {

@@ -26,9 +26,9 @@ protected:
     }
     void TearDown() override { SetRandomSeed(savedSeed_); }
     Bitmap24 Render(int mode, const ContrastSettings& settings) {
-        Bitmap24 picture;
-        RenderContrastStage(mode, settings, engine, grab, 18, 14, picture);
-        return picture;
+        PictureMemory picture;
+        RenderContrastStage(mode, settings, engine, grab, picture.Resize(18, 14));
+        return ToBitmap24(picture.view);
     }
 
     Bitmap24 grab;
@@ -103,10 +103,10 @@ TEST_F(ContrastTest, ANewGrabSizeDrawsTheNoiseOfEveryResizeStep) {
         SCOPED_TRACE(::testing::Message() << c.width << " x " << c.height);
         engine.SetPictureOriginal(grab);
         engine.SetPicColorNoise(50);  // the noise a broken-TV frame left on
-        const Bitmap24 next(c.width, c.height);
+        Bitmap24 next(c.width, c.height);
         SetRandomSeed(77);
-        Bitmap24 picture;
-        RenderContrastStage(cmFixedGamma, {}, engine, next, 18, 14, picture);
+        PictureMemory picture;
+        RenderContrastStage(cmFixedGamma, {}, engine, next, picture.Resize(18, 14));
         const uint64_t newPixelsDraws = 3 * c.width * c.height;
         EXPECT_EQ(RandomSeed(), RandomStepOf(c.resizeDraws + newPixelsDraws).Apply(77));
     }
