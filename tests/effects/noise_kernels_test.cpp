@@ -78,6 +78,25 @@ TEST_F(NoiseFill, MonoNoiseDrawsOnceAPixelIntoAllThreeBytes) {
     }
 }
 
+// A layer wider than a vector block, several rows: each row goes on from the seed the row
+// before left.
+TEST_F(NoiseFill, LayersDrawRowAfterRowInOneSequence) {
+    SetRandomSeed(4242);
+    Bitmap24 layer(41, 3);
+    FillColorNoise(layer, 700);
+    const uint32_t after = RandomSeed();
+    SetRandomSeed(4242);
+    for (int y = 0; y < 3; ++y) {
+        for (int x = 0; x < 41; ++x) {
+            for (int byte : {2, 1, 0}) {
+                ASSERT_EQ(layer.Row(y)[3 * x + byte], std::clamp(Random(700) - 350, 0, 255))
+                    << x << "," << y;
+            }
+        }
+    }
+    EXPECT_EQ(RandomSeed(), after);
+}
+
 // Odd widths around the 8-pixel blocks of the vector paths, ranges from the smallest to the
 // largest, seeds anywhere: the same bytes as the reference and the same seed afterwards.
 TEST_F(NoiseFill, VectorRowsGiveTheReferenceBytesAndSeed) {

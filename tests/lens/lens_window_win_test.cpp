@@ -106,6 +106,17 @@ TEST(LensWindowWinTest, ShowsOnTopWithoutTakingTheFocus) {
     EXPECT_TRUE(lens.ExStyle() & WS_EX_TOPMOST);
     EXPECT_EQ(lens.Bounds(), (LensRect{40, 60, 290, 310}));
 
+    // Another topmost window shown later stands above the lens until the next redraw's call.
+    test::PictureWindow later(pattern, 700, 500);
+    SetWindowPos(later.Handle(), HWND_TOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    PumpMessagesFor(100);
+    ASSERT_NE(GetTopWindow(nullptr), lens.Handle());
+    lens.StayOnTopNoActivate();
+    EXPECT_EQ(GetTopWindow(nullptr), lens.Handle());
+    lens.StayOnTopNoActivate();  // already on top: stays there
+    EXPECT_EQ(GetTopWindow(nullptr), lens.Handle());
+
     lens.Hide();
     EXPECT_FALSE(lens.Visible());
 }
