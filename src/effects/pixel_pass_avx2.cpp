@@ -52,16 +52,18 @@ LENZOR_VECTOR_INLINE __m256i Lookup(const ByteTable& table, __m256i v) {
 }
 
 // The per-channel part of the pass for table set s ([1]: solarized pixels).
+template <bool kNoise>
 LENZOR_VECTOR_INLINE __m256i PerChannel(const VectorTables& t, int s, __m256i c, __m256i noise) {
-    if (!t.noise) {
+    if constexpr (!kNoise) {
         return t.direct[s].identity ? c : Lookup(t.direct[s], c);
+    } else {
+        __m256i x = t.positive[s].identity ? c : Lookup(t.positive[s], c);
+        x = _mm256_adds_epu8(x, noise);
+        if (!t.negative[s].zero) {
+            x = _mm256_subs_epu8(x, Lookup(t.negative[s], c));
+        }
+        return t.lit.identity ? x : Lookup(t.lit, x);
     }
-    __m256i x = t.positive[s].identity ? c : Lookup(t.positive[s], c);
-    x = _mm256_adds_epu8(x, noise);
-    if (!t.negative[s].zero) {
-        x = _mm256_subs_epu8(x, Lookup(t.negative[s], c));
-    }
-    return t.lit.identity ? x : Lookup(t.lit, x);
 }
 
 // Shuffle controls between 48 interleaved bytes (16 pixels) and three planes of 16, the same
@@ -211,8 +213,8 @@ void StreamRow(const VectorTables& t, const uint8_t* in, const uint8_t* noise, u
                int bytes) {
     int i = 0;
     for (; i + 32 <= bytes; i += 32) {
-        Store(out + i,
-              PerChannel(t, 0, Load(in + i), noise ? Load(noise + i) : _mm256_setzero_si256()));
+        Store(out + i, noise ? PerChannel<true>(t, 0, Load(in + i), Load(noise + i))
+                             : PerChannel<false>(t, 0, Load(in + i), _mm256_setzero_si256()));
     }
     if (i < bytes) {  // the rest through a padded block
         const std::size_t rest = static_cast<std::size_t>(bytes - i);
@@ -221,37 +223,40 @@ void StreamRow(const VectorTables& t, const uint8_t* in, const uint8_t* noise, u
         if (noise) {
             std::memcpy(block[1], noise + i, rest);
         }
-        Store(block[2], PerChannel(t, 0, Load(block[0]), Load(block[1])));
+        Store(block[2], noise ? PerChannel<true>(t, 0, Load(block[0]), Load(block[1]))
+                              : PerChannel<false>(t, 0, Load(block[0]), Load(block[1])));
         std::memcpy(out + i, block[2], rest);
     }
 }
 
-// 32 pixels: planes, the per-channel tables, solarize, grey or saturation, invert.
+// 32 pixels: planes, the per-channel tables, solarize, grey or saturation, invert; one
+// instance for each combination, so that no test is left in the loop.
+template <bool kNoise, bool kSolarize, Mix kMix>
 LENZOR_VECTOR_INLINE void PlaneBlock(const VectorTables& t, const uint8_t* in, const uint8_t* noise,
                                      uint8_t* out) {
-    const auto& s = t.scalar;
     __m256i source[3], c[3];
     __m256i noisePlanes[3] = {_mm256_setzero_si256(), _mm256_setzero_si256(),
                               _mm256_setzero_si256()};
     Split(in, source);
-    if (noise) {
+    if constexpr (kNoise) {
         Split(noise, noisePlanes);
     }
     for (int k = 0; k < 3; ++k) {
-        c[k] = PerChannel(t, 0, source[k], noisePlanes[k]);
+        c[k] = PerChannel<kNoise>(t, 0, source[k], noisePlanes[k]);
     }
-    if (s.solarize) {
+    if constexpr (kSolarize) {
         const __m256i mask = SolarizeMask(t, source);
         for (int k = 0; k < 3; ++k) {
-            c[k] = _mm256_blendv_epi8(c[k], PerChannel(t, 1, source[k], noisePlanes[k]), mask);
+            c[k] =
+                _mm256_blendv_epi8(c[k], PerChannel<kNoise>(t, 1, source[k], noisePlanes[k]), mask);
         }
     }
-    if (s.mix == Mix::Grey) {
+    if constexpr (kMix == Mix::Grey) {
         Grey(c);
-    } else if (s.mix == Mix::Saturation) {
+    } else if constexpr (kMix == Mix::Saturation) {
         Saturate(t, c);
     }
-    if (s.invert) {
+    if (t.scalar.invert) {
         for (__m256i& v : c) {
             v = _mm256_xor_si256(v, _mm256_set1_epi8(-1));
         }
@@ -259,22 +264,45 @@ LENZOR_VECTOR_INLINE void PlaneBlock(const VectorTables& t, const uint8_t* in, c
     Merge(out, c);
 }
 
+template <bool kNoise, bool kSolarize, Mix kMix>
 void PlaneRow(const VectorTables& t, const uint8_t* in, const uint8_t* noise, uint8_t* out,
               int width) {
     int x = 0;
     for (; x + 32 <= width; x += 32) {
-        PlaneBlock(t, in + 3 * x, noise ? noise + 3 * x : nullptr, out + 3 * x);
+        PlaneBlock<kNoise, kSolarize, kMix>(t, in + 3 * x, noise + 3 * x * kNoise, out + 3 * x);
     }
     if (x < width) {  // the rest through a padded block
         const std::size_t rest = 3 * static_cast<std::size_t>(width - x);
         uint8_t block[3][96] = {};
         std::memcpy(block[0], in + 3 * x, rest);
-        if (noise) {
+        if constexpr (kNoise) {
             std::memcpy(block[1], noise + 3 * x, rest);
         }
-        PlaneBlock(t, block[0], noise ? block[1] : nullptr, block[2]);
+        PlaneBlock<kNoise, kSolarize, kMix>(t, block[0], block[1], block[2]);
         std::memcpy(out + 3 * x, block[2], rest);
     }
+}
+
+using PlaneRowFunction = void (*)(const VectorTables&, const uint8_t*, const uint8_t*, uint8_t*,
+                                  int);
+
+template <bool kNoise, bool kSolarize> PlaneRowFunction PlaneRowForMix(Mix mix) {
+    switch (mix) {
+    case Mix::Grey:
+        return PlaneRow<kNoise, kSolarize, Mix::Grey>;
+    case Mix::Saturation:
+        return PlaneRow<kNoise, kSolarize, Mix::Saturation>;
+    case Mix::None:
+        break;
+    }
+    return PlaneRow<kNoise, kSolarize, Mix::None>;
+}
+
+PlaneRowFunction PlaneRowFor(bool noise, bool solarize, Mix mix) {
+    if (noise) {
+        return solarize ? PlaneRowForMix<true, true>(mix) : PlaneRowForMix<true, false>(mix);
+    }
+    return solarize ? PlaneRowForMix<false, true>(mix) : PlaneRowForMix<false, false>(mix);
 }
 
 }  // namespace
@@ -284,10 +312,12 @@ void RunPixelPassAvx2(const Bitmap24& source, const Bitmap24* noise, const Pixel
     CheckRowWidth(source, kMaxPixelRowPixels);
     const VectorTables& tables = pixel_vector::VectorTablesFor(effects, noise != nullptr);
     const bool planes = tables.scalar.solarize || tables.scalar.mix != Mix::None;
+    const PlaneRowFunction planeRow =
+        PlaneRowFor(noise != nullptr, tables.scalar.solarize, tables.scalar.mix);
     for (int y = 0; y < source.Height(); ++y) {
         const uint8_t* noiseRow = noise ? noise->Row(y) : nullptr;
         if (planes) {
-            PlaneRow(tables, source.Row(y), noiseRow, display.Row(y), source.Width());
+            planeRow(tables, source.Row(y), noiseRow, display.Row(y), source.Width());
         } else {
             StreamRow(tables, source.Row(y), noiseRow, display.Row(y), 3 * source.Width());
         }
