@@ -269,7 +269,8 @@ void PlaneRow(const VectorTables& t, const uint8_t* in, const uint8_t* noise, ui
               int width) {
     int x = 0;
     for (; x + 32 <= width; x += 32) {
-        PlaneBlock<kNoise, kSolarize, kMix>(t, in + 3 * x, noise + 3 * x * kNoise, out + 3 * x);
+        PlaneBlock<kNoise, kSolarize, kMix>(t, in + 3 * x, kNoise ? noise + 3 * x : nullptr,
+                                            out + 3 * x);
     }
     if (x < width) {  // the rest through a padded block
         const std::size_t rest = 3 * static_cast<std::size_t>(width - x);

@@ -178,6 +178,7 @@ int LensWindowWin::PictureHeight() {
 }
 
 LensPicture LensWindowWin::PictureBuffer(int width, int height) {
+    GdiFlush();  // no batched blit may still read the memory the lens is about to write
     if (width == picture_.Width() && height == picture_.Height()) {
         return picture_;
     }
@@ -239,7 +240,6 @@ void LensWindowWin::PaintPicture(HDC dc) {
     const LONG shownRight = area.left + picture_.Width();
     const LONG shownBottom = area.top + picture_.Height();
     if (!picture_.Empty()) {
-        GdiFlush();  // the lens wrote the pixels directly
         BitBlt(dc, area.left, area.top, picture_.Width(), picture_.Height(), pictureDc_, 0, 0,
                SRCCOPY);
     }
