@@ -1,9 +1,9 @@
 #include "lens/lens_window_win.h"
 
-#include "effects/bitmap24_win.h"
 #include "lens/colors.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace lenzor {
 namespace {
@@ -70,6 +70,7 @@ LensWindowWin::LensWindowWin() {
 
 LensWindowWin::~LensWindowWin() {
     DestroyNativeWindow();
+    ReleasePicture();
     if (owner_) {
         DestroyWindow(owner_);
     }
@@ -139,7 +140,13 @@ void LensWindowWin::ApplyAlpha() {
     }
 }
 
+// Called on every redraw. A lens already shown at the very top of the z-order would not move,
+// and asking where it stands is far cheaper than the window manager's restacking (under Wine
+// a SetWindowPos costs a quarter of a small lens's whole redraw).
 void LensWindowWin::StayOnTopNoActivate() {
+    if (GetTopWindow(nullptr) == Handle() && IsWindowVisible(Handle())) {
+        return;
+    }
     SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0,
                  SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW | SWP_NOOWNERZORDER);
 }
@@ -170,11 +177,83 @@ int LensWindowWin::PictureHeight() {
     return r.bottom - r.top;
 }
 
-void LensWindowWin::Present(const Bitmap24& picture) {
-    picture_ = picture;
+LensPicture LensWindowWin::PictureBuffer(int width, int height) {
+    GdiFlush();  // no batched blit may still read the memory the lens is about to write
+    if (width == picture_.Width() && height == picture_.Height()) {
+        return picture_;
+    }
+    ReleasePicture();
+    if (width <= 0 || height <= 0) {
+        return picture_;
+    }
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;  // the screen's own format: shown without conversion
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    pictureDc_ = CreateCompatibleDC(nullptr);
+    pictureBitmap_ = pictureDc_
+                         ? CreateDIBSection(pictureDc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0)
+                         : nullptr;
+    if (!pictureBitmap_) {
+        ReleasePicture();
+        throw std::runtime_error("Not enough resources for the lens picture");
+    }
+    previousBitmap_ = SelectObject(pictureDc_, pictureBitmap_);
+    picture_ = LensPicture(static_cast<uint8_t*>(bits), width, height, 4 * std::size_t(width));
+    return picture_;
+}
+
+void LensWindowWin::ReleasePicture() {
+    if (previousBitmap_) {
+        SelectObject(pictureDc_, previousBitmap_);
+    }
+    if (pictureBitmap_) {
+        DeleteObject(pictureBitmap_);
+    }
+    if (pictureDc_) {
+        DeleteDC(pictureDc_);
+    }
+    pictureDc_ = nullptr;
+    pictureBitmap_ = nullptr;
+    previousBitmap_ = nullptr;
+    picture_ = LensPicture();
+}
+
+// Straight onto the window: one blit of the picture, no paint message, no frame repainted.
+void LensWindowWin::Present() {
+    HDC dc = GetDC(Handle());
+    if (!dc) {
+        return;
+    }
+    PaintPicture(dc);
+    ReleaseDC(Handle(), dc);
+}
+
+void LensWindowWin::PaintPicture(HDC dc) {
     const RECT area = PictureRect();
-    InvalidateRect(Handle(), &area, FALSE);
-    UpdateWindow(Handle());
+    SaveDC(dc);
+    IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
+    const LONG shownRight = area.left + picture_.Width();
+    const LONG shownBottom = area.top + picture_.Height();
+    if (!picture_.Empty()) {
+        BitBlt(dc, area.left, area.top, picture_.Width(), picture_.Height(), pictureDc_, 0, 0,
+               SRCCOPY);
+    }
+    // What the picture does not cover is panel-grey.
+    const COLORREF panel = GetSysColor(COLOR_BTNFACE);
+    if (shownRight < area.right) {
+        FillColor(dc, RECT{std::max(shownRight, area.left), area.top, area.right, area.bottom},
+                  panel);
+    }
+    if (shownBottom < area.bottom) {
+        FillColor(dc, RECT{area.left, std::max(shownBottom, area.top), area.right, area.bottom},
+                  panel);
+    }
+    RestoreDC(dc, -1);
 }
 
 void LensWindowWin::Paint(HDC dc) {
@@ -196,18 +275,7 @@ void LensWindowWin::Paint(HDC dc) {
     }
     RestoreDC(dc, -1);
 
-    // The picture 1:1 at the top-left of the area; what it does not cover is panel-grey.
-    SaveDC(dc);
-    IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
-    const LONG shownRight = area.left + picture_.Width();
-    const LONG shownBottom = area.top + picture_.Height();
-    if (!picture_.Empty()) {
-        PaintBitmap24(dc, area.left, area.top, picture_);
-    }
-    const COLORREF panel = GetSysColor(COLOR_BTNFACE);
-    FillColor(dc, RECT{std::max(shownRight, area.left), area.top, area.right, area.bottom}, panel);
-    FillColor(dc, RECT{area.left, std::max(shownBottom, area.top), area.right, area.bottom}, panel);
-    RestoreDC(dc, -1);
+    PaintPicture(dc);  // 1:1 at the top-left of the area
 }
 
 LRESULT LensWindowWin::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

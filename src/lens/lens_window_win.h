@@ -31,7 +31,8 @@ public:
     void ShowCornerMarker(MarkerCorner corner) override;
     int PictureWidth() override;
     int PictureHeight() override;
-    void Present(const Bitmap24& picture) override;
+    LensPicture PictureBuffer(int width, int height) override;
+    void Present() override;
 
     // Whether the system agreed to leave the lens out of screen copies (Windows 10 2004 on).
     bool ExcludedFromCapture() const { return excludedFromCapture_; }
@@ -42,12 +43,18 @@ protected:
 private:
     RECT PictureRect() const;
     void Paint(HDC dc);
+    void PaintPicture(HDC dc);
     void ApplyAlpha();
+    void ReleasePicture();
 
     HWND owner_ = nullptr;
     uint8_t alpha_ = 255;
     MarkerCorner marker_ = MarkerCorner::mkNone;
-    Bitmap24 picture_;
+    // The picture: a 32-bit top-down DIB section selected into a memory DC.
+    HDC pictureDc_ = nullptr;
+    HBITMAP pictureBitmap_ = nullptr;
+    HGDIOBJ previousBitmap_ = nullptr;
+    LensPicture picture_;
     bool excludedFromCapture_ = false;
 };
 

@@ -125,10 +125,13 @@ void TLenzor::RenderLens(LensPoint pointer) {
         return;  // a lens too small for a picture area has nothing to paint
     }
     const RenderGeometry geometry = ComputeRenderGeometry(width, height, zoomFactor_, pointer);
-    system_.CaptureScreen(geometry.grab, true, grab_);
-    RenderContrastStage(contrastMode_, contrast_, *effectImage_, grab_, width, height, picture_);
-    DrawMarker(picture_, geometry.marker);
-    window_->Present(picture_);
+    Bitmap24& grab = PrepareGrabTarget(contrastMode_, *effectImage_, grab_, geometry.grab.Width(),
+                                       geometry.grab.Height());
+    system_.CaptureScreen(geometry.grab, true, grab);
+    const LensPicture picture = window_->PictureBuffer(width, height);
+    RenderContrastStage(contrastMode_, contrast_, *effectImage_, grab, picture);
+    DrawMarker(picture, geometry.marker);
+    window_->Present();
 }
 
 bool TLenzor::ContainsPoint(LensPoint pointer) {

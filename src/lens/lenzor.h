@@ -115,7 +115,6 @@ private:
 
     MarkerCorner marker_ = MarkerCorner::mkNone;
     Bitmap24 grab_;
-    Bitmap24 picture_;
     std::optional<std::string> newFailure_;
     std::set<std::string> reportedFailures_;
 };

@@ -19,6 +19,33 @@ inline uint32_t ScreenColor(int x, int y) {
            static_cast<uint32_t>((x + y * 3) & 0xFF) << 16;
 }
 
+// Memory for a lens picture, filled with a pattern the lens must overwrite.
+struct PictureMemory {
+    std::vector<uint8_t> bytes;
+    LensPicture view;
+    LensPicture Resize(int width, int height) {
+        if (width != view.Width() || height != view.Height()) {
+            bytes.assign(4 * static_cast<std::size_t>(width) * height, 0xA5);
+            view = LensPicture(bytes.data(), width, height, 4 * static_cast<std::size_t>(width));
+        }
+        return view;
+    }
+};
+
+// The colours of a lens picture; the unused fourth byte must be 0.
+inline Bitmap24 ToBitmap24(const LensPicture& picture) {
+    Bitmap24 result(picture.Width(), picture.Height());
+    for (int y = 0; y < picture.Height(); ++y) {
+        for (int x = 0; x < picture.Width(); ++x) {
+            if (picture.Row(y)[4 * x + 3] != 0) {
+                throw std::logic_error("the unused byte of a lens pixel is not 0");
+            }
+            result.SetPixelColor(x, y, picture.PixelColor(x, y));
+        }
+    }
+    return result;
+}
+
 class FakeSystem : public LensSystem {
 public:
     uint32_t tick = 0;
@@ -92,7 +119,11 @@ public:
     }
     int PictureWidth() override { return bounds.Width() - 8; }
     int PictureHeight() override { return bounds.Height() - 8; }
-    void Present(const Bitmap24& picture) override { presented.push_back(picture); }
+    LensPicture PictureBuffer(int width, int height) override {
+        return picture.Resize(width, height);
+    }
+    void Present() override { presented.push_back(ToBitmap24(picture.view)); }
+    PictureMemory picture;
 };
 
 // A lens on the fakes; the window stays reachable through `window`.
