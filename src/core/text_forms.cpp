@@ -168,9 +168,22 @@ bool TryTextToFloat(std::string_view text, double& out, const FormatSettings& se
         return false;
     }
     double value = 0;
-    auto result = std::from_chars(plain.data(), plain.data() + plain.size(), value);
-    if (result.ec != std::errc() || result.ptr != plain.data() + plain.size() ||
-        std::isinf(value)) {
+    const char* end = plain.data() + plain.size();
+    auto result = std::from_chars(plain.data(), end, value);
+    if (result.ec == std::errc::result_out_of_range || std::isinf(value)) {
+        // The largest doubles are written rounded to 15 digits, just beyond the range
+        // (1.79769313486232E308); that text reads as the largest double, not as nothing.
+        constexpr long double kLargestWritten = 1.79769313486232e308L;
+        long double wide = 0;
+        auto wideResult = std::from_chars(plain.data(), end, wide);
+        if (wideResult.ec != std::errc() || wideResult.ptr != end ||
+            !(wide > std::numeric_limits<double>::max() && wide <= kLargestWritten)) {
+            return false;
+        }
+        value = std::numeric_limits<double>::max();
+        result = wideResult;
+    }
+    if (result.ec != std::errc() || result.ptr != end) {
         return false;
     }
     out = negative ? -value : value;
