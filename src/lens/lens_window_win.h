@@ -6,6 +6,8 @@
 #include "lens/lens_platform.h"
 #include "ui/window_win.h"
 
+#include <memory>
+
 namespace lenzor {
 
 class LensWindowWin : public LensWindow, public NativeWindow {
@@ -44,7 +46,7 @@ private:
     void Paint(HDC dc);
     void ApplyAlpha();
 
-    HWND owner_ = nullptr;
+    std::unique_ptr<NativeWindow> owner_;
     uint8_t alpha_ = 255;
     MarkerCorner marker_ = MarkerCorner::mkNone;
     Bitmap24 picture_;
