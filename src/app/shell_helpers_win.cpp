@@ -78,6 +78,26 @@ std::wstring RunCommand(const std::wstring& path) {
 
 }  // namespace
 
+std::string ProgramPath() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length == 0) {
+            return {};
+        }
+        if (length < path.size()) {  // a cut path fills the buffer exactly
+            path.resize(length);
+            return Narrow(path);
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
+std::string ProgramFolder() {
+    std::string path = ProgramPath();
+    return path.substr(0, path.find_last_of("\\/") + 1);
+}
+
 bool OpenWithShell(std::string_view target, HWND owner) {
     std::wstring file = Widen(target);
     if (file.empty() || file.size() >= MAX_PATH) {
