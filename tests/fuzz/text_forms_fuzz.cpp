@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
 using namespace lenzor;
 
@@ -39,8 +40,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FormatSettings settings;
     const char separators[] = {'.', ',', static_cast<char>(in.ConsumeIntegral<uint8_t>())};
     settings.decimalSeparator = separators[in.ConsumeIntegralInRange(0, 2)];
-    if (settings.decimalSeparator >= '0' && settings.decimalSeparator <= '9') {
-        return 0;  // no locale has a digit as its separator
+    const std::string_view notSeparators = "0123456789eE+- \t";
+    if (notSeparators.find(settings.decimalSeparator) != std::string_view::npos) {
+        return 0;  // characters of the number itself cannot separate its parts
     }
     const double raw = in.ConsumeFloatingPoint<double>();
     const std::string text = in.ConsumeRemainingBytesAsString();
