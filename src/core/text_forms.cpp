@@ -40,6 +40,28 @@ bool ParseMagnitude(std::string_view digits, int base, uint64_t limit, uint64_t&
     return true;
 }
 
+// The largest doubles are written rounded to 15 digits, just beyond the range
+// (1.79769313486232E308); that text is to read as the largest double, not as nothing. A tenth
+// of the number is in range, so the comparison is made there.
+bool IsLargestDoubleText(const std::string& plain) {
+    std::string tenth = plain;
+    const std::size_t e = tenth.find('e');
+    if (e == std::string::npos) {
+        tenth += "e-1";
+    } else {
+        const std::size_t digits = e + 1 + (tenth[e + 1] == '+' ? 1 : 0);
+        long long exponent = 0;
+        auto parsed = std::from_chars(tenth.data() + digits, tenth.data() + tenth.size(), exponent);
+        if (parsed.ec != std::errc()) {
+            return false;
+        }
+        tenth = tenth.substr(0, e + 1) + std::to_string(exponent - 1);
+    }
+    double value = 0;
+    auto parsed = std::from_chars(tenth.data(), tenth.data() + tenth.size(), value);
+    return parsed.ec == std::errc() && value <= 1.79769313486232e307;
+}
+
 }  // namespace
 
 std::string IntToText(int32_t value) {
@@ -170,20 +192,13 @@ bool TryTextToFloat(std::string_view text, double& out, const FormatSettings& se
     double value = 0;
     const char* end = plain.data() + plain.size();
     auto result = std::from_chars(plain.data(), end, value);
-    if (result.ec == std::errc::result_out_of_range || std::isinf(value)) {
-        // The largest doubles are written rounded to 15 digits, just beyond the range
-        // (1.79769313486232E308); that text reads as the largest double, not as nothing.
-        constexpr long double kLargestWritten = 1.79769313486232e308L;
-        long double wide = 0;
-        auto wideResult = std::from_chars(plain.data(), end, wide);
-        if (wideResult.ec != std::errc() || wideResult.ptr != end ||
-            !(wide > std::numeric_limits<double>::max() && wide <= kLargestWritten)) {
-            return false;
-        }
+    if ((result.ec == std::errc::result_out_of_range || std::isinf(value)) &&
+        IsLargestDoubleText(plain)) {
         value = std::numeric_limits<double>::max();
-        result = wideResult;
+        result.ec = std::errc();
+        result.ptr = end;
     }
-    if (result.ec != std::errc() || result.ptr != end) {
+    if (result.ec != std::errc() || result.ptr != end || std::isinf(value)) {
         return false;
     }
     out = negative ? -value : value;
