@@ -37,6 +37,17 @@ bool ExcludeFromCapture(HWND hwnd) {
     return function && function(hwnd, kExcludeFromCapture) != FALSE;
 }
 
+// The lens's hidden owner. Closing an owner destroys the windows it owns, so it refuses a
+// stray WM_CLOSE just as the lens does.
+class LensOwnerWindow : public NativeWindow {
+public:
+    LensOwnerWindow() {
+        CreateParams params{L"LenzorLensOwner"};
+        params.refuseClose = true;
+        CreateNativeWindow(params);
+    }
+};
+
 void FillColor(HDC dc, const RECT& rect, COLORREF color) {
     SetDCBrushColor(dc, color);
     FillRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
@@ -47,8 +58,7 @@ void FillColor(HDC dc, const RECT& rect, COLORREF color) {
 LensWindowWin::LensWindowWin() {
     // A hidden owner keeps the lens off the taskbar and out of Alt+Tab whatever extended
     // style the position mode gives it.
-    owner_ = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                             GetModuleHandleW(nullptr), nullptr);
+    owner_ = std::make_unique<LensOwnerWindow>();
     CreateParams params{};
     params.className = L"LenzorLensWindow";
     params.title = L"Lenzor";
@@ -56,14 +66,12 @@ LensWindowWin::LensWindowWin() {
     params.exStyle = WS_EX_TOPMOST | WS_EX_LAYERED | WS_EX_TOOLWINDOW;
     params.width = 250;
     params.height = 250;
-    params.parent = owner_;
+    params.parent = owner_->Handle();
     params.classStyle = CS_HREDRAW | CS_VREDRAW;
-    try {
-        CreateNativeWindow(params);
-    } catch (...) {
-        DestroyWindow(owner_);
-        throw;
-    }
+    // The lens is shown and hidden only by its owner's "Show glass"; a stray WM_CLOSE would
+    // destroy it behind that switch's back.
+    params.refuseClose = true;
+    CreateNativeWindow(params);
     ApplyAlpha();
     excludedFromCapture_ = ExcludeFromCapture(Handle());
 }
@@ -71,9 +79,6 @@ LensWindowWin::LensWindowWin() {
 LensWindowWin::~LensWindowWin() {
     DestroyNativeWindow();
     ReleasePicture();
-    if (owner_) {
-        DestroyWindow(owner_);
-    }
 }
 
 LensRect LensWindowWin::Bounds() {

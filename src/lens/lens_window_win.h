@@ -6,6 +6,8 @@
 #include "lens/lens_platform.h"
 #include "ui/window_win.h"
 
+#include <memory>
+
 namespace lenzor {
 
 class LensWindowWin : public LensWindow, public NativeWindow {
@@ -47,7 +49,7 @@ private:
     void ApplyAlpha();
     void ReleasePicture();
 
-    HWND owner_ = nullptr;
+    std::unique_ptr<NativeWindow> owner_;
     uint8_t alpha_ = 255;
     MarkerCorner marker_ = MarkerCorner::mkNone;
     // The picture: a 32-bit top-down DIB section selected into a memory DC.

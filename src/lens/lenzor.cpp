@@ -15,6 +15,17 @@ constexpr int kDefaultSide = 250;
 // WS_EX_LAYERED | WS_EX_TRANSPARENT, exactly: the lens lets every click through.
 constexpr uint32_t kClickThroughExStyle = 0x00080020;
 
+// A size from a hand-edited settings file can be anything. The window may be larger than the
+// screen (it then never fits anywhere and stays put), up to what window messages can carry, so
+// that its position plus its size always fits an int.
+constexpr int kMaxSide = 32767;
+
+// The picture a redraw makes is at most a screenful, and never smaller than the default lens's
+// where the screen reports no size.
+int PictureLimit(int screenSide) {
+    return std::max(screenSide, kDefaultSide);
+}
+
 LensBorder BorderFor(int mode) {
     return mode == pmUnderCursor || mode == pmCornerTracker ? LensBorder::None
                                                             : LensBorder::ToolWindowFixed;
@@ -119,12 +130,17 @@ void TLenzor::ShowMarker(MarkerCorner corner) {
 
 void TLenzor::RenderLens(LensPoint pointer) {
     window_->SetAlpha(static_cast<uint8_t>(alpha_));
-    const int width = window_->PictureWidth();
-    const int height = window_->PictureHeight();
+    // What a redraw allocates stays within a screenful, however large the window was made.
+    const LensRect screen = system_.VirtualScreen();
+    const int width = std::min(window_->PictureWidth(), PictureLimit(screen.Width()));
+    const int height = std::min(window_->PictureHeight(), PictureLimit(screen.Height()));
     if (width <= 0 || height <= 0) {
         return;  // a lens too small for a picture area has nothing to paint
     }
-    const RenderGeometry geometry = ComputeRenderGeometry(width, height, zoomFactor_, pointer);
+    // Nor does it grab more than a screenful: a zoom that would is raised just enough.
+    const double zoom = std::max({zoomFactor_, double(width) / PictureLimit(screen.Width()),
+                                  double(height) / PictureLimit(screen.Height())});
+    const RenderGeometry geometry = ComputeRenderGeometry(width, height, zoom, pointer);
     Bitmap24& grab = PrepareGrabTarget(contrastMode_, *effectImage_, grab_, geometry.grab.Width(),
                                        geometry.grab.Height());
     system_.CaptureScreen(geometry.grab, true, grab);
@@ -196,13 +212,13 @@ int TLenzor::Width() {
     return window_->Bounds().Width();
 }
 void TLenzor::SetWidth(int width) {
-    window_->Resize(width, Height());
+    window_->Resize(std::clamp(width, 0, kMaxSide), Height());
 }
 int TLenzor::Height() {
     return window_->Bounds().Height();
 }
 void TLenzor::SetHeight(int height) {
-    window_->Resize(Width(), height);
+    window_->Resize(Width(), std::clamp(height, 0, kMaxSide));
 }
 
 }  // namespace lenzor

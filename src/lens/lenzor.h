@@ -59,7 +59,8 @@ public:
     bool HoldPosition() const { return holdPosition_; }
     void SetHoldPosition(bool value);
 
-    // Outer size of the lens window, read from and written to the window itself.
+    // Outer size of the lens window, read from and written to the window itself; a size is
+    // kept within 0..32767, and a redraw paints at most a screenful of it.
     int Width();
     void SetWidth(int width);
     int Height();

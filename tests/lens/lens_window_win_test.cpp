@@ -44,6 +44,25 @@ TEST(LensWindowWinTest, StartsHiddenAsALayeredTopmostToolWindowWithoutTaskbarBut
     EXPECT_EQ(lens.Bounds().Height(), 250);
 }
 
+// "Show glass" and the lens must agree: a stray WM_CLOSE to the lens or to its hidden owner
+// changes nothing. Should the window be destroyed all the same, the object lets go of it.
+TEST(LensWindowWinTest, AStrayCloseIsRefusedAndADestroyedWindowIsForgotten) {
+    LensWindowWin lens;
+    lens.Show();
+    HWND window = lens.Handle();
+    HWND owner = GetWindow(window, GW_OWNER);
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    PostMessageW(owner, WM_CLOSE, 0, 0);
+    PumpMessagesFor(100);
+    EXPECT_TRUE(IsWindow(owner));
+    EXPECT_EQ(lens.Handle(), window);
+    EXPECT_TRUE(lens.Visible());
+
+    DestroyWindow(window);
+    EXPECT_EQ(lens.Handle(), nullptr);
+    EXPECT_FALSE(lens.Visible());
+}
+
 TEST(LensWindowWinTest, BordersKeepTheOuterSizeAndTheFrameAroundThePicture) {
     LensWindowWin lens;
     lens.SetBorder(LensBorder::None);
