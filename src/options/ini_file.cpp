@@ -23,10 +23,14 @@ std::string_view WithoutPartialUtf8Tail(std::string_view text) {
 
 }  // namespace
 
-IniFile::IniFile(std::string path, const TextCodec& codec) : path_(std::move(path)), codec_(codec) {
+IniFile::IniFile(std::string path, const TextCodec& codec, TextEncoding newFileEncoding)
+    : path_(std::move(path)), codec_(codec), newFileEncoding_(newFileEncoding) {
     std::string bytes;
-    if (ReadFileBytes(path_, bytes) == FileReadResult::Read) {
+    const FileReadResult read = ReadFileBytes(path_, bytes);
+    if (read == FileReadResult::Read) {
         snapshot_ = Decode(bytes);
+    } else if (read == FileReadResult::Missing) {
+        snapshot_.encoding = newFileEncoding_;
     }
 }
 
@@ -63,7 +67,7 @@ void IniFile::Flush() {
     if (read == FileReadResult::Unreadable) {
         throw EIniFileException(FormatMessage1("Unable to write to %s", path_));
     }
-    Content current = read == FileReadResult::Read ? Decode(bytes) : Content{};
+    Content current = read == FileReadResult::Read ? Decode(bytes) : Content{newFileEncoding_, {}};
     for (const Edit& edit : pending_) {
         Apply(current, edit);
     }

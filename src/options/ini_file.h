@@ -18,8 +18,10 @@ class IniFile {
 public:
     // Reads the file now; a missing or unreadable file reads as empty. Text is in the codec's
     // 8-bit code page, or UTF-8 or UTF-16LE after the byte-order mark of that encoding; saves
-    // keep the encoding the file has on disk when they happen (a new file is 8-bit).
-    explicit IniFile(std::string path, const TextCodec& codec = SystemAnsiCodec());
+    // keep the encoding the file has on disk when they happen, and a new file gets
+    // `newFileEncoding`.
+    explicit IniFile(std::string path, const TextCodec& codec = SystemAnsiCodec(),
+                     TextEncoding newFileEncoding = TextEncoding::Ansi);
 
     const std::string& Path() const { return path_; }
 
@@ -55,6 +57,7 @@ private:
 
     std::string path_;
     const TextCodec& codec_;
+    TextEncoding newFileEncoding_;
     Content snapshot_;
     std::vector<Edit> pending_;
 };
