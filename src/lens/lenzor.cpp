@@ -39,6 +39,7 @@ TLenzor::TLenzor(LensSystem& system, std::unique_ptr<LensWindow> window)
       layeredSupported_(system.IsWin2000OrLater()) {
     window_->Resize(kDefaultSide, kDefaultSide);
     savedExStyle_ = window_->ExStyle();
+    appliedExStyle_ = savedExStyle_;
     SetPositionMode(pmCornerTracker);
 }
 
@@ -182,7 +183,13 @@ void TLenzor::SetPositionMode(int mode) {
         window_->SetBorder(BorderFor(mode));
     }
     positionMode_ = mode;
-    window_->SetExStyle(ExStyleFor(mode));
+    // The preview applies every setting every 10 ms: an unchanged style must not touch the
+    // window, or it would flicker and redraw its frame each time.
+    const uint32_t exStyle = ExStyleFor(mode);
+    if (exStyle != appliedExStyle_) {
+        window_->SetExStyle(exStyle);
+        appliedExStyle_ = exStyle;
+    }
 }
 
 // A pure function of the state rather than of the transition, so the order in which a caller
@@ -212,13 +219,19 @@ int TLenzor::Width() {
     return window_->Bounds().Width();
 }
 void TLenzor::SetWidth(int width) {
-    window_->Resize(std::clamp(width, 0, kMaxSide), Height());
+    width = std::clamp(width, 0, kMaxSide);
+    if (width != Width()) {
+        window_->Resize(width, Height());
+    }
 }
 int TLenzor::Height() {
     return window_->Bounds().Height();
 }
 void TLenzor::SetHeight(int height) {
-    window_->Resize(Width(), std::clamp(height, 0, kMaxSide));
+    height = std::clamp(height, 0, kMaxSide);
+    if (height != Height()) {
+        window_->Resize(Width(), height);
+    }
 }
 
 }  // namespace lenzor

@@ -106,6 +106,7 @@ private:
     LensPoint lastPointer_;
     uint32_t lastRenderTick_ = 0;
     uint32_t savedExStyle_ = 0;
+    uint32_t appliedExStyle_ = 0;  // the extended style last given to the window
     int contrastMode_ = cmNone;
     int positionMode_ = pmUnderCursor;
     ContrastSettings contrast_;

@@ -91,6 +91,7 @@ public:
     bool visible = false;
     MarkerCorner marker = MarkerCorner::mkNone;
     int moves = 0, borderChanges = 0, stayOnTopCalls = 0, markerCalls = 0;
+    int exStyleChanges = 0, resizes = 0;
     std::vector<Bitmap24> presented;
 
     LensRect Bounds() override { return bounds; }
@@ -99,6 +100,7 @@ public:
         bounds = {left, top, left + bounds.Width(), top + bounds.Height()};
     }
     void Resize(int width, int height) override {
+        ++resizes;
         bounds.right = bounds.left + width;
         bounds.bottom = bounds.top + height;
     }
@@ -110,7 +112,10 @@ public:
         border = b;
     }
     uint32_t ExStyle() override { return exStyle; }
-    void SetExStyle(uint32_t style) override { exStyle = style; }
+    void SetExStyle(uint32_t style) override {
+        ++exStyleChanges;
+        exStyle = style;
+    }
     void SetAlpha(uint8_t a) override { alpha = a; }
     void StayOnTopNoActivate() override { ++stayOnTopCalls; }
     void ShowCornerMarker(MarkerCorner corner) override {
