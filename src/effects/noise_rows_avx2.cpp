@@ -6,7 +6,9 @@
 
 // Everything below is AVX2 code; every header comes before, so no inline function of theirs is
 // compiled for AVX2 and shared with the rest of the program.
-#if defined(__GNUC__)
+#if defined(__clang__)  // clang ignores GCC's target pragma
+#pragma clang attribute push(__attribute__((target("avx2"))), apply_to = function)
+#elif defined(__GNUC__)
 #pragma GCC target("avx2")
 #endif
 
@@ -57,3 +59,7 @@ void NoiseRowAvx2(NoiseKind kind, uint8_t* row, int width, int n, uint32_t& seed
 }
 
 }  // namespace lenzor
+
+#if defined(__clang__)
+#pragma clang attribute pop
+#endif

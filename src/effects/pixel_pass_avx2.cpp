@@ -11,7 +11,9 @@
 
 // Everything below is AVX2 code; every header comes before, so no inline function of theirs is
 // compiled for AVX2 and shared with the rest of the program.
-#if defined(__GNUC__)
+#if defined(__clang__)  // clang ignores GCC's target pragma
+#pragma clang attribute push(__attribute__((target("avx2"))), apply_to = function)
+#elif defined(__GNUC__)
 #pragma GCC target("avx2")
 #endif
 
@@ -326,3 +328,7 @@ void RunPixelPassAvx2(const Bitmap24& source, const Bitmap24* noise, const Pixel
 }
 
 }  // namespace lenzor
+
+#if defined(__clang__)
+#pragma clang attribute pop
+#endif

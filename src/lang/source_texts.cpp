@@ -13,29 +13,41 @@ struct WorkItem {
     bool entry;
 };
 
-// "Name='Text one'+#13#10+'Text two';" -> ("Name", "Text one*|*Text two").
+// "Name='Text one'+#13#10+'Text two';" -> ("Name", "Text one*|*Text two"). Each step is one
+// pass over the text, so that a long line in a hand-written file cannot stall the template.
 std::pair<std::string, std::string> ParseEntry(std::string text) {
     text.erase(text.size() >= 2 ? text.size() - 2 : 0);
     const std::size_t equals = text.find('=');
     if (equals != std::string::npos && equals + 1 < text.size()) {
         text.erase(equals + 1, 1);  // the opening quote
     }
-    for (std::size_t pair = text.find("''"); pair != std::string::npos; pair = text.find("''")) {
-        text.erase(pair, 1);
+    // Removing one quote of a doubled pair until none is left leaves one of every run.
+    std::string single;
+    single.reserve(text.size());
+    for (char c : text) {
+        if (c != '\'' || single.empty() || single.back() != '\'') {
+            single += c;
+        }
     }
-    const std::size_t keyEnd = text.find('=');
-    std::string key = text.substr(0, keyEnd);
-    std::string value = keyEnd == std::string::npos ? std::string() : text.substr(keyEnd + 1);
+    const std::size_t keyEnd = single.find('=');
+    std::string key = single.substr(0, keyEnd);
+    const std::string rest =
+        keyEnd == std::string::npos ? std::string() : single.substr(keyEnd + 1);
     // Each "'+ ... '" joint between two quoted pieces becomes a line-break mark. A joint with
     // no quote after it ends the value there.
-    for (std::size_t p = value.find("'+"); p != std::string::npos; p = value.find("'+")) {
-        value.erase(p, 1);
-        while (p < value.size() && value[p] != '\'') {
-            value.erase(p, 1);
+    std::string value;
+    value.reserve(rest.size());
+    for (std::size_t i = 0; i < rest.size(); ++i) {
+        if (rest[i] != '\'' || i + 1 >= rest.size() || rest[i + 1] != '+') {
+            value += rest[i];
+            continue;
         }
-        if (p < value.size()) {
-            value.replace(p, 1, "*|*");
+        const std::size_t next = rest.find('\'', i + 1);
+        if (next == std::string::npos) {
+            break;
         }
+        value += "*|*";
+        i = next;
     }
     return {std::move(key), std::move(value)};
 }
@@ -53,14 +65,17 @@ ParseSourceTexts(const std::vector<std::string>& lines) {
             work.push_back({std::string(line), false});
         }
     }
-    for (std::size_t i = work.size(); i-- > 1;) {
-        if (!work[i].entry) {
-            work[i - 1].text += work[i].text;
-            work.erase(work.begin() + static_cast<std::ptrdiff_t>(i));
+    // Continuation lines join the line before them (the first line stays on its own).
+    std::vector<WorkItem> joined;
+    for (WorkItem& item : work) {
+        if (joined.empty() || item.entry) {
+            joined.push_back(std::move(item));
+        } else {
+            joined.back().text += item.text;
         }
     }
     std::vector<std::pair<std::string, std::string>> entries;
-    for (WorkItem& item : work) {
+    for (WorkItem& item : joined) {
         if (item.entry) {
             auto entry = ParseEntry(std::move(item.text));
             if (!entry.first.empty()) {  // a profile entry needs a name

@@ -2,6 +2,8 @@
 
 #include "core/errors.h"
 
+#include <algorithm>
+
 namespace lenzor {
 namespace {
 
@@ -41,6 +43,9 @@ std::optional<std::string> IniFile::ReadString(std::string_view section,
     if (!value) {
         return std::nullopt;
     }
+    // The profile functions hand out C strings, so a value ends at a NUL in the file; the rest
+    // could not be written back.
+    value->erase(std::min(value->find('\0'), value->size()));
     if (snapshot_.encoding == TextEncoding::Ansi) {
         return codec_.toUtf8(*value);
     }

@@ -8,7 +8,13 @@
 // Creating "query" beside READY_FILE asks for Lenzor's windows: the host writes "answer" there,
 // a line per window ("top" or "child", handle, class, screen rectangle, visible, enabled,
 // text), children of a top-level window after it, in z-order.
+// Creating "query-resources" asks for the process's memory and GUI object counts: the host
+// writes "answer-resources", one line "resources working=B peak=B pagefile=B gdi=N user=N
+// counted=windows|probe". Where Windows does not count GUI objects (Wine), gui_count.dll from
+// the host's folder is loaded into Lenzor's process and counts them there.
+// LENZOR_E2E_LIFETIME_S in the environment lengthens the host's lifetime, for long runs.
 #include <windows.h>
+#include <psapi.h>
 #include <shellapi.h>
 
 #include <cstdio>
@@ -17,7 +23,16 @@
 namespace {
 
 constexpr DWORD kStartTimeoutMs = 30000;
-constexpr DWORD kLifetimeMs = 120000;  // a forgotten test must not keep Wine running
+constexpr DWORD kDefaultLifetimeMs = 120000;  // a forgotten test must not keep Wine running
+
+DWORD LifetimeMs() {
+    wchar_t text[16] = {};
+    if (GetEnvironmentVariableW(L"LENZOR_E2E_LIFETIME_S", text, 16) == 0) {
+        return kDefaultLifetimeMs;
+    }
+    const unsigned long seconds = wcstoul(text, nullptr, 10);
+    return seconds > 0 && seconds < 86400 ? seconds * 1000 : kDefaultLifetimeMs;
+}
 
 // White squares (for the negative mode) between areas where every pixel differs from its
 // neighbours; no channel of the coloured areas is 0 or 255.
@@ -157,6 +172,109 @@ void Answer(const std::wstring& folder, DWORD process) {
     MoveFileExW(partial.c_str(), (folder + L"answer").c_str(), MOVEFILE_REPLACE_EXISTING);
 }
 
+void WriteAnswer(const std::wstring& folder, const wchar_t* query, const wchar_t* answer,
+                 const std::string& text) {
+    const std::wstring partial = folder + answer + L".tmp";
+    HANDLE file = CreateFileW(partial.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD written = 0;
+    WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    CloseHandle(file);
+    DeleteFileW((folder + query).c_str());
+    MoveFileExW(partial.c_str(), (folder + answer).c_str(), MOVEFILE_REPLACE_EXISTING);
+}
+
+// The probe DLL's counting routine inside Lenzor's process, once loaded there.
+struct GuiProbe {
+    bool tried = false;
+    LPTHREAD_START_ROUTINE count = nullptr;
+};
+
+HMODULE RemoteModule(HANDLE process, const wchar_t* name) {
+    HMODULE modules[512];
+    DWORD bytes = 0;
+    if (!EnumProcessModules(process, modules, sizeof modules, &bytes)) {
+        return nullptr;
+    }
+    for (DWORD i = 0; i < bytes / sizeof(HMODULE); ++i) {
+        wchar_t base[MAX_PATH] = {};
+        GetModuleBaseNameW(process, modules[i], base, MAX_PATH);
+        if (lstrcmpiW(base, name) == 0) {
+            return modules[i];
+        }
+    }
+    return nullptr;
+}
+
+DWORD RunRemote(HANDLE process, LPTHREAD_START_ROUTINE routine, void* argument) {
+    HANDLE thread = CreateRemoteThread(process, nullptr, 0, routine, argument, 0, nullptr);
+    if (!thread) {
+        return 0;
+    }
+    DWORD result = 0;
+    if (WaitForSingleObject(thread, 20000) == WAIT_OBJECT_0) {
+        GetExitCodeThread(thread, &result);
+    }
+    CloseHandle(thread);
+    return result;
+}
+
+// Loads gui_count.dll into the process; the routine's place there is found from its module base
+// and its offset in the host's own copy.
+void LoadProbe(HANDLE process, GuiProbe& probe) {
+    probe.tried = true;
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring dll = path;
+    dll = dll.substr(0, dll.find_last_of(L"\\/") + 1) + L"gui_count.dll";
+    HMODULE local = LoadLibraryW(dll.c_str());
+    FARPROC routine = local ? GetProcAddress(local, "CountGuiObjects") : nullptr;
+    if (!routine) {
+        return;
+    }
+    const SIZE_T size = (dll.size() + 1) * sizeof(wchar_t);
+    void* remotePath =
+        VirtualAllocEx(process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    if (!remotePath || !WriteProcessMemory(process, remotePath, dll.c_str(), size, nullptr)) {
+        return;
+    }
+    auto* loadLibrary = reinterpret_cast<LPTHREAD_START_ROUTINE>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "LoadLibraryW")));
+    RunRemote(process, loadLibrary, remotePath);
+    VirtualFreeEx(process, remotePath, 0, MEM_RELEASE);
+    if (HMODULE remote = RemoteModule(process, L"gui_count.dll")) {
+        const auto offset = reinterpret_cast<const char*>(reinterpret_cast<void*>(routine)) -
+                            reinterpret_cast<const char*>(local);
+        probe.count = reinterpret_cast<LPTHREAD_START_ROUTINE>(
+            reinterpret_cast<void*>(reinterpret_cast<char*>(remote) + offset));
+    }
+}
+
+void AnswerResources(const std::wstring& folder, HANDLE process, GuiProbe& probe) {
+    PROCESS_MEMORY_COUNTERS memory{};
+    memory.cb = sizeof memory;
+    GetProcessMemoryInfo(process, &memory, sizeof memory);
+    DWORD gdi = GetGuiResources(process, GR_GDIOBJECTS);
+    DWORD user = GetGuiResources(process, GR_USEROBJECTS);
+    const char* counted = "windows";
+    if (gdi == 0) {  // a GUI process always has some: the call is not implemented
+        if (!probe.tried) {
+            LoadProbe(process, probe);
+        }
+        const DWORD both = probe.count ? RunRemote(process, probe.count, nullptr) : 0;
+        gdi = LOWORD(both);
+        user = HIWORD(both);
+        counted = "probe";
+    }
+    char line[256];
+    std::snprintf(line, sizeof line,
+                  "resources working=%llu peak=%llu pagefile=%llu gdi=%lu user=%lu counted=%s\n",
+                  static_cast<unsigned long long>(memory.WorkingSetSize),
+                  static_cast<unsigned long long>(memory.PeakWorkingSetSize),
+                  static_cast<unsigned long long>(memory.PagefileUsage), gdi, user, counted);
+    WriteAnswer(folder, L"query-resources", L"answer-resources", line);
+}
+
 void PumpFor(DWORD milliseconds) {
     const DWORD start = GetTickCount();
     do {
@@ -223,10 +341,15 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     PumpFor(300);
     Touch(readyFile);
 
-    while (!FileExists(stopFile) && GetTickCount() - start < kLifetimeMs &&
+    const DWORD lifetime = LifetimeMs();
+    GuiProbe probe;
+    while (!FileExists(stopFile) && GetTickCount() - start < lifetime &&
            WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT) {
         if (FileExists(folder + L"query")) {
             Answer(folder, process.dwProcessId);
+        }
+        if (FileExists(folder + L"query-resources")) {
+            AnswerResources(folder, process.hProcess, probe);
         }
         PumpFor(100);
     }

@@ -133,6 +133,42 @@ class Session:
                                   enabled=enabled == '1', text=text))
         return found
 
+    def resources(self):
+        """Lenzor's memory and GUI objects as the host reports them: a dict of ints (working,
+        peak, pagefile in bytes; gdi, user counts) and 'counted' ('windows' where Windows
+        counts them, 'probe' where the host's probe DLL did)."""
+        answer = os.path.join(self.dir, 'answer-resources')
+        if os.path.exists(answer):
+            os.remove(answer)
+        open(os.path.join(self.dir, 'query-resources'), 'w').close()
+        deadline = time.time() + 60
+        while not os.path.exists(answer):
+            if time.time() > deadline or not self.running():
+                raise AssertionError('the host did not report the resources')
+            time.sleep(0.1)
+        with open(answer, encoding='utf-8') as f:
+            words = f.read().split()
+        values = dict(word.split('=') for word in words[1:])
+        return {k: (v if k == 'counted' else int(v)) for k, v in values.items()}
+
+    def lenzor_status(self):
+        """Fields of /proc/PID/status of the Linux process that runs this session's Lenzor.exe
+        (values in kB as ints), or None when it is not found."""
+        name = os.path.basename(self.dir)
+        for pid in filter(str.isdigit, os.listdir('/proc')):
+            try:
+                with open('/proc/%s/cmdline' % pid, 'rb') as f:
+                    command = f.read().decode('utf-8', 'replace')
+                if name not in command or not command.split('\0')[0].endswith('Lenzor.exe'):
+                    continue
+                with open('/proc/%s/status' % pid) as f:
+                    fields = dict(line.split(':', 1) for line in f if ':' in line)
+            except OSError:
+                continue
+            return {k: int(v.split()[0]) for k, v in fields.items()
+                    if v.strip().endswith('kB')}
+        return None
+
     def top_windows(self, cls):
         """Lenzor's visible top-level windows of a class, each with its children."""
         found, current = [], None

@@ -138,6 +138,26 @@ TEST_F(IniFileTest, RefusesLineBreaksAndNulCharactersInNamesAndValues) {
     EXPECT_FALSE(FileExists(path_));
 }
 
+// A hand-edited file with a NUL in a value: the value reads up to it, in every encoding, and
+// what was read can be saved again.
+TEST_F(IniFileTest, AValueEndsAtANulCharacterAndSavesAgain) {
+    const std::string ansi("[S]\r\nk=ab\0cd\r\nnext=1\r\n", 24);
+    std::string utf16 = "\xFF\xFE";
+    for (char c : ansi) {
+        utf16 += {c, '\0'};
+    }
+    for (const std::string& bytes : {ansi, "\xEF\xBB\xBF" + ansi, utf16}) {
+        WriteBytes(path_, bytes);
+        IniFile file(path_);
+        const std::optional<std::string> value = file.ReadString("S", "k");
+        EXPECT_EQ(value, "ab");
+        EXPECT_EQ(file.ReadString("S", "next"), "1");
+        file.WriteString("S", "k", *value);
+        file.Flush();
+        EXPECT_EQ(IniFile(path_).ReadString("S", "k"), "ab");
+    }
+}
+
 TEST_F(IniFileTest, AFailedWriteLeavesTheOldFileWhole) {
     const std::string original = LargeIni();
     WriteBytes(path_, original);
