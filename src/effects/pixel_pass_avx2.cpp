@@ -1,5 +1,6 @@
 // The per-pixel pass with AVX2: 32 bytes (without steps across channels) or 32 pixels, split
-// into blue, green and red planes, at a time. Compiled for AVX2 and called only where the
+// into blue, green and red planes, at a time; the per-channel steps in 16-bit arithmetic where
+// that is exact, else through tables. Compiled for AVX2 and called only where the
 // processor has it.
 #include "effects/pixel_pass.h"
 #include "effects/pixel_vector_tables.h"
@@ -152,32 +153,66 @@ LENZOR_VECTOR_INLINE __m256i SolarizeMask(const VectorTables& t, const __m256i s
     return _mm256_permute4x64_epi64(_mm256_packs_epi16(low, high), 0xD8);
 }
 
-LENZOR_VECTOR_INLINE void SaturateHalf(const VectorTables& t, __m256i c[3]) {
+// The constants of the 16-bit steps, broadcast once a row rather than once a block. Each
+// factor is a quotient, a multiplier and a sign (see ScaledBy).
+struct Wide {
+    __m256i c127, c255, cap, above, brightness;
+    __m256i contrast[3], lightness[3], darkness[3], saturation[3];
+};
+
+LENZOR_VECTOR_INLINE void Broadcast(const pixel_vector::ScaledBy& s, int sign, __m256i factor[3]) {
+    factor[0] = _mm256_set1_epi16(static_cast<int16_t>(s.quotient));
+    factor[1] = _mm256_set1_epi16(static_cast<int16_t>(s.multiplier));
+    factor[2] = _mm256_set1_epi16(static_cast<int16_t>(sign * s.sign));
+}
+
+Wide WideFor(const VectorTables& t) {
+    const auto& a = t.arithmetic;
+    Wide w;
+    w.c127 = _mm256_set1_epi16(127);
+    w.c255 = _mm256_set1_epi16(255);
+    w.cap = _mm256_set1_epi16(256);
+    w.above = _mm256_set1_epi16(t.solarizeAbove);
+    w.brightness = _mm256_set1_epi16(a.brightness);
+    Broadcast(a.contrast, 1, w.contrast);
+    Broadcast(a.lightness, 1, w.lightness);
+    Broadcast(a.darkness, -1, w.darkness);  // subtracted
+    Broadcast(t.saturation, 1, w.saturation);
+    return w;
+}
+
+// floor(x * m / 255) for x in 0..255 (see ScaledBy).
+LENZOR_VECTOR_INLINE __m256i Scaled(const __m256i factor[3], __m256i x) {
+    return _mm256_add_epi16(_mm256_mullo_epi16(x, factor[0]), _mm256_mulhi_epu16(x, factor[1]));
+}
+
+// Channels of 0..255 in 16-bit lanes: mean + (c - mean) * (saturation + 255) / 255, not yet
+// clamped (the narrowing to bytes clamps). Within the arithmetic's limits the factor is
+// positive and the products fit; in general the sign goes through the operands and the delta
+// is capped where every result clamps anyway.
+template <bool kGeneral> LENZOR_VECTOR_INLINE void SaturateHalf(const Wide& w, __m256i c[3]) {
     const __m256i mean = MeanOf(c[0], c[1], c[2]);
-    const __m256i quotient = _mm256_set1_epi16(static_cast<int16_t>(t.saturationQuotient));
-    const __m256i remainder = _mm256_set1_epi16(static_cast<int16_t>(t.saturationRemainder));
-    const __m256i div255 = _mm256_set1_epi16(static_cast<int16_t>(pixel_vector::kDiv255Multiplier));
     for (int k = 0; k < 3; ++k) {
-        const __m256i d = _mm256_sub_epi16(c[k], mean);
-        const __m256i magnitude = _mm256_abs_epi16(d);
-        __m256i delta = _mm256_add_epi16(
-            _mm256_mullo_epi16(magnitude, quotient),
-            _mm256_srli_epi16(_mm256_mulhi_epu16(_mm256_mullo_epi16(magnitude, remainder), div255),
-                              7));
-        delta = _mm256_min_epu16(delta, _mm256_set1_epi16(256));
-        const __m256i sign = t.saturationNegative ? _mm256_sub_epi16(_mm256_setzero_si256(), d) : d;
-        c[k] = _mm256_add_epi16(mean, _mm256_sign_epi16(delta, sign));
+        __m256i d = _mm256_sub_epi16(c[k], mean);
+        if constexpr (kGeneral) {
+            d = _mm256_sign_epi16(d, w.saturation[2]);
+        }
+        __m256i delta = Scaled(w.saturation, _mm256_abs_epi16(d));
+        if constexpr (kGeneral) {
+            delta = _mm256_min_epu16(delta, w.cap);
+        }
+        c[k] = _mm256_add_epi16(mean, _mm256_sign_epi16(delta, d));
     }
 }
 
-LENZOR_VECTOR_INLINE void Saturate(const VectorTables& t, __m256i plane[3]) {
+LENZOR_VECTOR_INLINE void Saturate(const Wide& w, __m256i plane[3]) {
     __m256i low[3], high[3];
     for (int k = 0; k < 3; ++k) {
         low[k] = WidenLow(plane[k]);
         high[k] = WidenHigh(plane[k]);
     }
-    SaturateHalf(t, low);
-    SaturateHalf(t, high);
+    SaturateHalf<true>(w, low);
+    SaturateHalf<true>(w, high);
     for (int k = 0; k < 3; ++k) {
         plane[k] = Narrow(low[k], high[k]);
     }
@@ -211,31 +246,137 @@ void Grey(__m256i plane[3]) {
     plane[0] = plane[1] = plane[2] = Load(grey);
 }
 
+// How the per-channel steps are computed: by the tables, or by the arithmetic with brightness
+// and a contrast of 0..254 only (ChannelArithmetic::contrastOnly) or with every factor.
+enum class Steps { Tables, Contrast, All };
+
+// c + contrast + lightness + darkness + brightness (+ noise) of channels 0..255 in 16-bit
+// lanes, exact and unclamped (ChannelArithmetic keeps every sum inside the lane). The signs of
+// the factors go through the operands, and a factor of 0 gives 0, so no branch is left.
+template <bool kNoise, Steps kSteps>
+LENZOR_VECTOR_INLINE __m256i Summed(const Wide& w, __m256i c, __m256i noise) {
+    __m256i sum = _mm256_add_epi16(c, w.brightness);
+    if constexpr (kSteps == Steps::Contrast) {
+        const __m256i side = _mm256_sub_epi16(c, w.c127);
+        const __m256i k = _mm256_mulhi_epu16(_mm256_abs_epi16(side), w.contrast[1]);
+        sum = _mm256_add_epi16(sum, _mm256_sign_epi16(k, side));
+    } else {
+        const __m256i side = _mm256_sign_epi16(_mm256_sub_epi16(c, w.c127), w.contrast[2]);
+        const __m256i k = _mm256_sign_epi16(Scaled(w.contrast, _mm256_abs_epi16(side)), side);
+        const __m256i l = Scaled(w.lightness, _mm256_sub_epi16(w.c255, c));
+        const __m256i d = Scaled(w.darkness, c);
+        sum = _mm256_add_epi16(_mm256_add_epi16(sum, k),
+                               _mm256_add_epi16(_mm256_sign_epi16(l, w.lightness[2]),
+                                                _mm256_sign_epi16(d, w.darkness[2])));
+    }
+    if constexpr (kNoise) {
+        sum = _mm256_add_epi16(sum, noise);
+    }
+    return sum;
+}
+
+// 32 bytes without steps across channels, by the tables or the arithmetic; the arithmetic
+// widens within each 128-bit half, so packing back restores the order (and clamps to 0..255).
+template <Steps kSteps, bool kNoise>
+LENZOR_VECTOR_INLINE __m256i StreamBlock(const VectorTables& t, const Wide& w, const uint8_t* in,
+                                         const uint8_t* noise) {
+    const __m256i c = Load(in);
+    const __m256i n = kNoise ? Load(noise) : _mm256_setzero_si256();
+    if constexpr (kSteps == Steps::Tables) {
+        return PerChannel<kNoise>(t, 0, c, n);
+    } else {
+        const __m256i zero = _mm256_setzero_si256();
+        const __m256i low =
+            Summed<kNoise, kSteps>(w, _mm256_unpacklo_epi8(c, zero), _mm256_unpacklo_epi8(n, zero));
+        const __m256i high =
+            Summed<kNoise, kSteps>(w, _mm256_unpackhi_epi8(c, zero), _mm256_unpackhi_epi8(n, zero));
+        const __m256i result = _mm256_packus_epi16(low, high);
+        return t.arithmetic.invert ? _mm256_xor_si256(result, _mm256_set1_epi8(-1)) : result;
+    }
+}
+
+template <Steps kSteps, bool kNoise>
 void StreamRow(const VectorTables& t, const uint8_t* in, const uint8_t* noise, uint8_t* out,
-               int bytes) {
+               int width) {
+    const Wide w = WideFor(t);
+    const int bytes = 3 * width;
     int i = 0;
     for (; i + 32 <= bytes; i += 32) {
-        Store(out + i, noise ? PerChannel<true>(t, 0, Load(in + i), Load(noise + i))
-                             : PerChannel<false>(t, 0, Load(in + i), _mm256_setzero_si256()));
+        Store(out + i, StreamBlock<kSteps, kNoise>(t, w, in + i, kNoise ? noise + i : nullptr));
     }
     if (i < bytes) {  // the rest through a padded block
         const std::size_t rest = static_cast<std::size_t>(bytes - i);
         uint8_t block[3][32] = {};
         std::memcpy(block[0], in + i, rest);
-        if (noise) {
+        if constexpr (kNoise) {
             std::memcpy(block[1], noise + i, rest);
         }
-        Store(block[2], noise ? PerChannel<true>(t, 0, Load(block[0]), Load(block[1]))
-                              : PerChannel<false>(t, 0, Load(block[0]), Load(block[1])));
+        Store(block[2], StreamBlock<kSteps, kNoise>(t, w, block[0], block[1]));
         std::memcpy(out + i, block[2], rest);
     }
 }
 
-// 32 pixels: planes, the per-channel tables, solarize, grey or saturation, invert; one
-// instance for each combination, so that no test is left in the loop.
+// Half of a 32-pixel block in 16-bit planes: solarize, the per-channel steps, saturation.
+template <Steps kSteps, bool kNoise, bool kSolarize, Mix kMix>
+LENZOR_VECTOR_INLINE void ArithmeticHalf(const Wide& w, __m256i c[3], const __m256i noise[3]) {
+    if constexpr (kSolarize) {
+        const __m256i flip =
+            _mm256_and_si256(_mm256_cmpgt_epi16(MeanOf(c[0], c[1], c[2]), w.above), w.c255);
+        for (int k = 0; k < 3; ++k) {
+            c[k] = _mm256_xor_si256(c[k], flip);
+        }
+    }
+    for (int k = 0; k < 3; ++k) {
+        c[k] = Summed<kNoise, kSteps>(w, c[k], noise[k]);
+    }
+    if constexpr (kMix == Mix::Saturation) {
+        for (int k = 0; k < 3; ++k) {
+            c[k] = _mm256_min_epi16(_mm256_max_epi16(c[k], _mm256_setzero_si256()), w.c255);
+        }
+        SaturateHalf<false>(w, c);
+    }
+}
+
+// 32 pixels by the arithmetic: planes widened to 16 bits within each 128-bit half, where they
+// stay from the per-channel steps through the saturation.
+template <Steps kSteps, bool kNoise, bool kSolarize, Mix kMix>
+LENZOR_VECTOR_INLINE void ArithmeticBlock(const VectorTables& t, const Wide& w, const uint8_t* in,
+                                          const uint8_t* noise, uint8_t* out) {
+    const __m256i zero = _mm256_setzero_si256();
+    __m256i source[3], noisePlanes[3] = {zero, zero, zero};
+    Split(in, source);
+    if constexpr (kNoise) {
+        Split(noise, noisePlanes);
+    }
+    __m256i low[3], high[3], noiseLow[3], noiseHigh[3];
+    for (int k = 0; k < 3; ++k) {
+        low[k] = _mm256_unpacklo_epi8(source[k], zero);
+        high[k] = _mm256_unpackhi_epi8(source[k], zero);
+        noiseLow[k] = _mm256_unpacklo_epi8(noisePlanes[k], zero);
+        noiseHigh[k] = _mm256_unpackhi_epi8(noisePlanes[k], zero);
+    }
+    ArithmeticHalf<kSteps, kNoise, kSolarize, kMix>(w, low, noiseLow);
+    ArithmeticHalf<kSteps, kNoise, kSolarize, kMix>(w, high, noiseHigh);
+    __m256i c[3];
+    for (int k = 0; k < 3; ++k) {
+        c[k] = _mm256_packus_epi16(low[k], high[k]);
+    }
+    if constexpr (kMix == Mix::Grey) {
+        Grey(c);
+    }
+    if (t.arithmetic.invert) {
+        for (__m256i& v : c) {
+            v = _mm256_xor_si256(v, _mm256_set1_epi8(-1));
+        }
+    }
+    Merge(out, c);
+}
+
+// 32 pixels by the tables: planes, the per-channel lookups, solarize, grey or saturation,
+// invert.
 template <bool kNoise, bool kSolarize, Mix kMix>
-LENZOR_VECTOR_INLINE void PlaneBlock(const VectorTables& t, const uint8_t* in, const uint8_t* noise,
-                                     uint8_t* out) {
+LENZOR_VECTOR_INLINE void TableBlock(const VectorTables& t, const Wide& w, const uint8_t* in,
+                                     const uint8_t* noise, uint8_t* out) {
     __m256i source[3], c[3];
     __m256i noisePlanes[3] = {_mm256_setzero_si256(), _mm256_setzero_si256(),
                               _mm256_setzero_si256()};
@@ -256,7 +397,7 @@ LENZOR_VECTOR_INLINE void PlaneBlock(const VectorTables& t, const uint8_t* in, c
     if constexpr (kMix == Mix::Grey) {
         Grey(c);
     } else if constexpr (kMix == Mix::Saturation) {
-        Saturate(t, c);
+        Saturate(w, c);
     }
     if (t.scalar.invert) {
         for (__m256i& v : c) {
@@ -266,13 +407,25 @@ LENZOR_VECTOR_INLINE void PlaneBlock(const VectorTables& t, const uint8_t* in, c
     Merge(out, c);
 }
 
-template <bool kNoise, bool kSolarize, Mix kMix>
+template <Steps kSteps, bool kNoise, bool kSolarize, Mix kMix>
+LENZOR_VECTOR_INLINE void PlaneBlock(const VectorTables& t, const Wide& w, const uint8_t* in,
+                                     const uint8_t* noise, uint8_t* out) {
+    if constexpr (kSteps == Steps::Tables) {
+        TableBlock<kNoise, kSolarize, kMix>(t, w, in, noise, out);
+    } else {
+        ArithmeticBlock<kSteps, kNoise, kSolarize, kMix>(t, w, in, noise, out);
+    }
+}
+
+// One instance for each combination, so that no test is left in the loop.
+template <Steps kSteps, bool kNoise, bool kSolarize, Mix kMix>
 void PlaneRow(const VectorTables& t, const uint8_t* in, const uint8_t* noise, uint8_t* out,
               int width) {
+    const Wide w = WideFor(t);
     int x = 0;
     for (; x + 32 <= width; x += 32) {
-        PlaneBlock<kNoise, kSolarize, kMix>(t, in + 3 * x, kNoise ? noise + 3 * x : nullptr,
-                                            out + 3 * x);
+        PlaneBlock<kSteps, kNoise, kSolarize, kMix>(t, w, in + 3 * x,
+                                                    kNoise ? noise + 3 * x : nullptr, out + 3 * x);
     }
     if (x < width) {  // the rest through a padded block
         const std::size_t rest = 3 * static_cast<std::size_t>(width - x);
@@ -281,31 +434,49 @@ void PlaneRow(const VectorTables& t, const uint8_t* in, const uint8_t* noise, ui
         if constexpr (kNoise) {
             std::memcpy(block[1], noise + 3 * x, rest);
         }
-        PlaneBlock<kNoise, kSolarize, kMix>(t, block[0], block[1], block[2]);
+        PlaneBlock<kSteps, kNoise, kSolarize, kMix>(t, w, block[0], block[1], block[2]);
         std::memcpy(out + 3 * x, block[2], rest);
     }
 }
 
-using PlaneRowFunction = void (*)(const VectorTables&, const uint8_t*, const uint8_t*, uint8_t*,
-                                  int);
+using RowFunction = void (*)(const VectorTables&, const uint8_t*, const uint8_t*, uint8_t*, int);
 
-template <bool kNoise, bool kSolarize> PlaneRowFunction PlaneRowForMix(Mix mix) {
+template <Steps kSteps, bool kNoise, bool kSolarize> RowFunction PlaneRowForMix(Mix mix) {
     switch (mix) {
     case Mix::Grey:
-        return PlaneRow<kNoise, kSolarize, Mix::Grey>;
+        return PlaneRow<kSteps, kNoise, kSolarize, Mix::Grey>;
     case Mix::Saturation:
-        return PlaneRow<kNoise, kSolarize, Mix::Saturation>;
+        return PlaneRow<kSteps, kNoise, kSolarize, Mix::Saturation>;
     case Mix::None:
         break;
     }
-    return PlaneRow<kNoise, kSolarize, Mix::None>;
+    return PlaneRow<kSteps, kNoise, kSolarize, Mix::None>;
 }
 
-PlaneRowFunction PlaneRowFor(bool noise, bool solarize, Mix mix) {
-    if (noise) {
-        return solarize ? PlaneRowForMix<true, true>(mix) : PlaneRowForMix<true, false>(mix);
+template <Steps kSteps, bool kNoise> RowFunction RowFor(bool solarize, Mix mix) {
+    if (!solarize && mix == Mix::None) {
+        return StreamRow<kSteps, kNoise>;
     }
-    return solarize ? PlaneRowForMix<false, true>(mix) : PlaneRowForMix<false, false>(mix);
+    return solarize ? PlaneRowForMix<kSteps, kNoise, true>(mix)
+                    : PlaneRowForMix<kSteps, kNoise, false>(mix);
+}
+
+template <Steps kSteps> RowFunction RowFor(bool noise, bool solarize, Mix mix) {
+    return noise ? RowFor<kSteps, true>(solarize, mix) : RowFor<kSteps, false>(solarize, mix);
+}
+
+// The tables where their lookups can be left out (a copy, or noise added to unchanged
+// channels) or where the arithmetic is not exact; the arithmetic everywhere else.
+RowFunction RowFor(const VectorTables& t, bool noise) {
+    const auto& s = t.scalar;
+    const bool plain = !s.solarize && s.mix == Mix::None &&
+                       (noise ? t.positive[0].identity && t.negative[0].zero && t.lit.identity
+                              : t.direct[0].identity);
+    if (!t.arithmetic.usable || plain) {
+        return RowFor<Steps::Tables>(noise, s.solarize, s.mix);
+    }
+    return t.arithmetic.contrastOnly ? RowFor<Steps::Contrast>(noise, s.solarize, s.mix)
+                                     : RowFor<Steps::All>(noise, s.solarize, s.mix);
 }
 
 }  // namespace
@@ -314,16 +485,9 @@ void RunPixelPassAvx2(const Bitmap24& source, const Bitmap24* noise, const Pixel
                       Bitmap24& display) {
     CheckRowWidth(source, kMaxPixelRowPixels);
     const VectorTables& tables = pixel_vector::VectorTablesFor(effects, noise != nullptr);
-    const bool planes = tables.scalar.solarize || tables.scalar.mix != Mix::None;
-    const PlaneRowFunction planeRow =
-        PlaneRowFor(noise != nullptr, tables.scalar.solarize, tables.scalar.mix);
+    const RowFunction row = RowFor(tables, noise != nullptr);
     for (int y = 0; y < source.Height(); ++y) {
-        const uint8_t* noiseRow = noise ? noise->Row(y) : nullptr;
-        if (planes) {
-            planeRow(tables, source.Row(y), noiseRow, display.Row(y), source.Width());
-        } else {
-            StreamRow(tables, source.Row(y), noiseRow, display.Row(y), 3 * source.Width());
-        }
+        row(tables, source.Row(y), noise ? noise->Row(y) : nullptr, display.Row(y), source.Width());
     }
 }
 

@@ -25,6 +25,19 @@ template <class Function> void Fill(ByteTable& table, Function byteFor) {
 
 }  // namespace
 
+ScaledBy ScaledByFor(int64_t factor, int64_t quotientCap) {
+    ScaledBy scaled;
+    const int64_t magnitude = factor < 0 ? -factor : factor;
+    scaled.sign = static_cast<int16_t>(factor < 0 ? -1 : (factor > 0 ? 1 : 0));
+    if (magnitude / 255 >= quotientCap) {
+        scaled.quotient = static_cast<uint16_t>(quotientCap);
+        return scaled;
+    }
+    scaled.quotient = static_cast<uint16_t>(magnitude / 255);
+    scaled.multiplier = static_cast<uint16_t>((magnitude % 255 * 65536 + 254) / 255);
+    return scaled;
+}
+
 void BuildVectorTables(const PixelEffects& effects, bool noise, VectorTables& t) {
     using namespace pixel_tables;
     BuildTables(effects, t.scalar);
@@ -37,11 +50,28 @@ void BuildVectorTables(const PixelEffects& effects, bool noise, VectorTables& t)
     }
     Fill(t.lit, [&](int c) { return t.scalar.lit[c + kOffset]; });
 
-    const int64_t factor = static_cast<int64_t>(effects.saturation) + 255;
-    const int64_t magnitude = factor < 0 ? -factor : factor;
-    t.saturationNegative = factor < 0;
-    t.saturationQuotient = static_cast<uint16_t>(std::min<int64_t>(magnitude / 255, 256));
-    t.saturationRemainder = static_cast<uint16_t>(magnitude / 255 >= 256 ? 0 : magnitude % 255);
+    t.saturation = ScaledByFor(static_cast<int64_t>(effects.saturation) + 255, 256);
+    auto& a = t.arithmetic;
+    a = ChannelArithmetic{};
+    const auto within = [](int64_t value, int64_t low, int64_t high) {
+        return value >= low && value <= high;
+    };
+    a.usable = effects.posterize == 0 && effects.splitlight == 0 &&
+               within(effects.contrast, -kArithmeticLimit, kArithmeticLimit) &&
+               within(effects.lightness, -kArithmeticLimit, kArithmeticLimit) &&
+               within(effects.darkness, -kArithmeticLimit, kArithmeticLimit) &&
+               within(effects.brightness, -255, 255) &&
+               (t.scalar.mix != Mix::Saturation ||
+                within(static_cast<int64_t>(effects.saturation) + 255, 0, kSaturationLimit));
+    if (a.usable) {
+        a.contrast = ScaledByFor(effects.contrast, kArithmeticLimit);
+        a.lightness = ScaledByFor(effects.lightness, kArithmeticLimit);
+        a.darkness = ScaledByFor(effects.darkness, kArithmeticLimit);
+        a.contrastOnly =
+            effects.lightness == 0 && effects.darkness == 0 && within(effects.contrast, 0, 254);
+        a.brightness = static_cast<int16_t>(effects.brightness);
+        a.invert = effects.invert;
+    }
     t.solarizeAbove = static_cast<int16_t>(std::clamp(t.scalar.solarizeAbove, -1, 255));
 }
 

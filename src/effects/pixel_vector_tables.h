@@ -22,6 +22,38 @@ struct ByteTable {
     bool zero = true;      // all bytes 0
 };
 
+// floor(x * m / 255) for x in 0..255 and a magnitude m = 255 * quotient + r: x * quotient plus
+// the high half of x * multiplier, multiplier = ceil(r * 65536 / 255). The rounding up adds
+// less than x / 65536 < 1 / 255 to a fraction of at most 254 / 255, so the floor is exact (a
+// test checks every x and r).
+struct ScaledBy {
+    int16_t sign = 0;  // of the signed factor: -1, 0 or 1
+    uint16_t quotient = 0;
+    uint16_t multiplier = 0;
+};
+
+ScaledBy ScaledByFor(int64_t factor, int64_t quotientCap);
+
+// Contrast, lightness and darkness as the formulas state them, 16 lanes at a time: without
+// posterize and split light, and with each factor at most kArithmeticLimit in size, every
+// partial sum (and the noise added to it) stays well inside a signed 16-bit lane. The
+// saturation after them too while its factor saturation + 255 lies in 0..kSaturationLimit:
+// then |d| * factor / 255 stays below 32768 and needs no cap.
+constexpr int kArithmeticLimit = 32 * 255;
+constexpr int kSaturationLimit = 128 * 255 - 1;
+
+struct ChannelArithmetic {
+    bool usable = false;
+    ScaledBy contrast;   // of |c - 127|, signed by the side of 127 and the factor
+    ScaledBy lightness;  // of 255 - c
+    ScaledBy darkness;   // of c, subtracted
+    // Only brightness and a contrast of 0..254 (the fixed-gamma mode's usual values): the
+    // contrast is one multiply-high of |c - 127| and needs no sign of its own.
+    bool contrastOnly = false;
+    int16_t brightness = 0;
+    bool invert = false;  // applied last, after grey or saturation
+};
+
 struct VectorTables {
     pixel_tables::PassTables scalar;  // for the pixels at the end of a row
     bool noise = false;
@@ -32,13 +64,12 @@ struct VectorTables {
     ByteTable positive[2];
     ByteTable negative[2];
     ByteTable lit;
-    // Saturation: |delta| = |d| * quotient + |d| * remainder / 255 for the factor
-    // saturation + 255 = 255 * quotient + remainder; negated for a negative factor. A quotient
-    // of 256 or more moves every channel that differs from the mean past 0 or 255, so it is
-    // capped there and everything fits 16 bits.
-    uint16_t saturationQuotient = 0;
-    uint16_t saturationRemainder = 0;
-    bool saturationNegative = false;
+    // Saturation: delta = d * (saturation + 255) / 255 as a ScaledBy. A quotient of 256 or more
+    // moves every channel that differs from the mean past 0 or 255, so it is capped there and
+    // everything fits 16 bits.
+    ScaledBy saturation;
+    // The per-channel steps in 16-bit arithmetic instead of the tables, where that is exact.
+    ChannelArithmetic arithmetic;
     int16_t solarizeAbove = 255;  // clamped to -1..255
 };
 
@@ -49,10 +80,7 @@ void BuildVectorTables(const PixelEffects& effects, bool noise, VectorTables& ta
 // (The program has one thread.)
 const VectorTables& VectorTablesFor(const PixelEffects& effects, bool noise);
 
-// Exact divisions of the vector paths (a test checks them over their whole ranges):
-// x / 3 for x <= 765 is (x * kThirdMultiplier) >> 16, x / 255 for x <= 65535 is
-// (x * kDiv255Multiplier) >> 23.
+// x / 3 for x <= 765 is (x * kThirdMultiplier) >> 16 (a test checks the whole range).
 constexpr uint16_t kThirdMultiplier = 21846;
-constexpr uint16_t kDiv255Multiplier = 32897;
 
 }  // namespace lenzor::pixel_vector

@@ -5,6 +5,7 @@
 //   LENZOR_SCREEN=1280x1024x24 scripts/wine-run.sh build/win64/tests/e2e/redraw_bench.exe
 #include "lens/lens_system_win.h"
 #include "lens/lens_window_win.h"
+#include "lens/lens_render.h"
 #include "lens/lenzor.h"
 #include "lens/screen_capture_win.h"
 
@@ -76,6 +77,19 @@ int main() {
                         failure ? "  failed: " : "", failure ? failure->c_str() : "");
         }
         // Parts of a redraw that cost the same in every mode.
+        const double pointerMs = MedianMs(repetitions, [&] {
+            POINT p;
+            GetCursorPos(&p);
+        });
+        std::printf("%4d x %-4d  %-23s  %8.3f ms  %5.2fx\n", side, side, "(pointer read only)",
+                    pointerMs, pointerMs / captureMs);
+        lenzor::LensWindow& form = lens.LensForm();
+        const double stretchMs = MedianMs(repetitions, [&] {
+            lenzor::StretchNearest(copy,
+                                   form.PictureBuffer(form.PictureWidth(), form.PictureHeight()));
+        });
+        std::printf("%4d x %-4d  %-23s  %8.3f ms  %5.2fx\n", side, side, "(stretch only)",
+                    stretchMs, stretchMs / captureMs);
         const double presentMs = MedianMs(repetitions, [&] { lens.LensForm().Present(); });
         std::printf("%4d x %-4d  %-23s  %8.3f ms  %5.2fx\n", side, side, "(presentation only)",
                     presentMs, presentMs / captureMs);

@@ -143,6 +143,38 @@ TEST(PixelPass, EveryFastPathGivesTheReferenceBytesOnRandomPicturesAndEffects) {
     }
 }
 
+// Without posterize and split light the per-channel steps are computed in 16-bit arithmetic
+// while every factor stays within kArithmeticLimit, and by the tables beyond it: factors on
+// both sides of that limit and of the multiples of 255 where the quotients step.
+TEST(PixelPass, EveryFastPathGivesTheReferenceBytesAroundTheArithmeticLimits) {
+    constexpr int kLimit = pixel_vector::kArithmeticLimit;
+    std::mt19937 random(77);
+    const auto paths = FastPaths();
+    for (int round = 0; round < 300; ++round) {
+        const int width = Pick(random, {1, 5, 16, 31, 33, 64, 71});
+        const int height = Pick(random, {1, 3, 8});
+        const Bitmap24 source = test::RandomPicture(width, height, random());
+        const Bitmap24 noise = test::RandomPicture(width, height, random());
+        PixelEffects e;
+        e.brightness = Pick(random, {0, -255, -1, 1, 128, 255});
+        e.contrast = Pick(random, {0, -255, -254, -1, 1, 254, 255, 256, 510, kLimit, kLimit + 1});
+        e.lightness = Pick(random, {0, 0, -kLimit - 1, -kLimit, -256, -1, 1, 254, 255});
+        e.darkness = Pick(random, {0, 0, -kLimit - 1, -kLimit, -255, -7, 1, 200, 255});
+        e.saturation = Pick(random, {0, -255, -254, -1, 1, 149, 150, 254, 255, 65024, 65025});
+        e.grayScale = random() % 5 == 0;
+        e.invert = random() % 3 == 0;
+        e.solorize = Pick(random, {0, 0, 1, 128, 255});
+        const Bitmap24* noiseLayer = random() % 2 == 0 ? &noise : nullptr;
+        Bitmap24 reference(width, height);
+        RunPixelPassReference(source, noiseLayer, e, reference);
+        for (const auto& [name, pass] : paths) {
+            Bitmap24 fast(width, height);
+            pass(source, noiseLayer, e, fast);
+            ASSERT_EQ(fast, reference) << name << ", round " << round;
+        }
+    }
+}
+
 // Every colour whose weighted grey is a tie in real numbers (30 R + 59 G + 11 B ends in 50):
 // the double result lands on .5 or just beside it, and every path must land the same way.
 TEST(PixelPass, EveryFastPathRoundsEveryGreyTieAsTheDoubleFormula) {
@@ -175,8 +207,13 @@ TEST(PixelPass, VectorDivisionsAreExactOverTheirRanges) {
     for (uint32_t sum = 0; sum <= 765; ++sum) {
         ASSERT_EQ((sum * pixel_vector::kThirdMultiplier) >> 16, sum / 3) << sum;
     }
-    for (uint32_t x = 0; x <= 65535; ++x) {
-        ASSERT_EQ((x * pixel_vector::kDiv255Multiplier) >> 23, x / 255) << x;
+    for (int64_t factor = -255; factor <= 600; ++factor) {
+        const pixel_vector::ScaledBy s = pixel_vector::ScaledByFor(factor, 256);
+        for (uint32_t x = 0; x <= 255; ++x) {
+            const uint32_t scaled = x * s.quotient + ((x * s.multiplier) >> 16);
+            ASSERT_EQ(scaled, x * static_cast<uint32_t>(factor < 0 ? -factor : factor) / 255)
+                << x << " * " << factor;
+        }
     }
 }
 
