@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include <memory>
+#include <vector>
 
 namespace lenzor {
 namespace {
@@ -56,10 +57,15 @@ public:
     void ShowCornerMarker(MarkerCorner) override {}
     int PictureWidth() override { return bounds.Width() - 8; }
     int PictureHeight() override { return bounds.Height() - 8; }
-    void Present(const Bitmap24& picture) override { benchmark::DoNotOptimize(picture.Data()); }
+    LensPicture PictureBuffer(int width, int height) override {
+        memory_.resize(4 * static_cast<std::size_t>(width) * height);
+        return LensPicture(memory_.data(), width, height, 4 * static_cast<std::size_t>(width));
+    }
+    void Present() override { benchmark::DoNotOptimize(memory_.data()); }
 
 private:
     bool visible_ = false;
+    std::vector<uint8_t> memory_;
 };
 
 // Arguments: contrast mode, lens side in pixels.

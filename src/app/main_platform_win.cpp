@@ -3,6 +3,7 @@
 #include "app/shell_helpers_win.h"
 #include "lens/lens_window_win.h"
 #include "lens/lenzor.h"
+#include "options/file_system.h"
 #include "ui/peer_win.h"
 #include "ui/unicode_win.h"
 
@@ -132,15 +133,7 @@ void MainFormPlatformWin::ShowMessageBox(const std::string& text, const std::str
 }
 
 std::string MainFormPlatformWin::ExecutablePath() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (n < path.size()) {
-            path.resize(n);
-            return Narrow(path);
-        }
-        path.resize(path.size() * 2);
-    }
+    return ProgramPath();
 }
 
 Bitmap24 MainFormPlatformWin::BitmapResource(std::string_view name) {

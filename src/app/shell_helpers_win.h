@@ -4,12 +4,16 @@
 
 #include <windows.h>
 
+#include <string>
 #include <string_view>
 
 namespace lenzor {
 
 // The program's value name under the Run keys.
 inline constexpr std::string_view kAutoRunValueName = "Lenzor10Quendal";
+
+// The running program's full path, and its folder with the trailing backslash, as UTF-8: the
+// settings file and the autorun value take the real path whatever characters (outside the ANSI
 
 // Opens a file, folder or web address with its default action. A target of 260 characters or
 // more is refused rather than cut (a cut one could open something else). Returns whether the

@@ -70,21 +70,24 @@ void RandomDraws(int32_t n, int32_t* out, std::size_t count) {
     RandomDrawsFrom(g_seed, n, out, count);
 }
 
-void SkipRandomDraws(uint64_t count) {
+RandomStep RandomStepOf(uint64_t count) {
     // Compose the step seed -> a * seed + c with itself by squaring.
     uint32_t stepMultiplier = kMultiplier;
     uint32_t stepIncrement = 1u;
-    uint32_t multiplier = 1u;
-    uint32_t increment = 0u;
+    RandomStep result;
     for (; count > 0; count >>= 1) {
         if (count & 1u) {
-            multiplier *= stepMultiplier;
-            increment = increment * stepMultiplier + stepIncrement;
+            result.multiplier *= stepMultiplier;
+            result.increment = result.increment * stepMultiplier + stepIncrement;
         }
         stepIncrement = stepIncrement * stepMultiplier + stepIncrement;
         stepMultiplier *= stepMultiplier;
     }
-    g_seed = g_seed * multiplier + increment;
+    return result;
+}
+
+void SkipRandomDraws(uint64_t count) {
+    g_seed = RandomStepOf(count).Apply(g_seed);
 }
 
 uint32_t RandomSeed() {

@@ -23,6 +23,15 @@ void RandomDrawsFrom(uint32_t& seed, int32_t n, int32_t* out, std::size_t count)
 // Advances the process-wide seed as count draws would, in logarithmic time.
 void SkipRandomDraws(uint64_t count);
 
+// count generator steps as one affine map: seed -> multiplier * seed + increment (mod 2^32).
+// Lets vector code run one generator lane per output position.
+struct RandomStep {
+    uint32_t multiplier = 1;
+    uint32_t increment = 0;
+    uint32_t Apply(uint32_t seed) const { return seed * multiplier + increment; }
+};
+RandomStep RandomStepOf(uint64_t count);
+
 uint32_t RandomSeed();
 void SetRandomSeed(uint32_t seed);
 

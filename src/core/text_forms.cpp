@@ -40,6 +40,28 @@ bool ParseMagnitude(std::string_view digits, int base, uint64_t limit, uint64_t&
     return true;
 }
 
+// The largest doubles are written rounded to 15 digits, just beyond the range
+// (1.79769313486232E308); that text is to read as the largest double, not as nothing. A tenth
+// of the number is in range, so the comparison is made there.
+bool IsLargestDoubleText(const std::string& plain) {
+    std::string tenth = plain;
+    const std::size_t e = tenth.find('e');
+    if (e == std::string::npos) {
+        tenth += "e-1";
+    } else {
+        const std::size_t digits = e + 1 + (tenth[e + 1] == '+' ? 1 : 0);
+        long long exponent = 0;
+        auto parsed = std::from_chars(tenth.data() + digits, tenth.data() + tenth.size(), exponent);
+        if (parsed.ec != std::errc()) {
+            return false;
+        }
+        tenth = tenth.substr(0, e + 1) + std::to_string(exponent - 1);
+    }
+    double value = 0;
+    auto parsed = std::from_chars(tenth.data(), tenth.data() + tenth.size(), value);
+    return parsed.ec == std::errc() && value <= 1.79769313486232e307;
+}
+
 }  // namespace
 
 std::string IntToText(int32_t value) {
@@ -168,9 +190,15 @@ bool TryTextToFloat(std::string_view text, double& out, const FormatSettings& se
         return false;
     }
     double value = 0;
-    auto result = std::from_chars(plain.data(), plain.data() + plain.size(), value);
-    if (result.ec != std::errc() || result.ptr != plain.data() + plain.size() ||
-        std::isinf(value)) {
+    const char* end = plain.data() + plain.size();
+    auto result = std::from_chars(plain.data(), end, value);
+    if ((result.ec == std::errc::result_out_of_range || std::isinf(value)) &&
+        IsLargestDoubleText(plain)) {
+        value = std::numeric_limits<double>::max();
+        result.ec = std::errc();
+        result.ptr = end;
+    }
+    if (result.ec != std::errc() || result.ptr != end || std::isinf(value)) {
         return false;
     }
     out = negative ? -value : value;

@@ -1,7 +1,9 @@
-// The in-place blur kernels: split blur (and the gaussian blur built from it) and anti-alias.
+// The in-place blur kernels: split blur (and the gaussian blur built from it) and anti-alias,
+// each with its straightforward reference, which the fast versions match byte for byte.
 #pragma once
 
 #include "effects/bitmap.h"
+#include "effects/simd_level.h"
 
 namespace lenzor {
 
@@ -10,6 +12,8 @@ namespace lenzor {
 // to rows/columns 1..k near the top/left. On a side of k pixels or less the distance along
 // that side is bounded to side - 1, so no sample leaves the image.
 void SplitBlurBitmap(Bitmap24& bitmap, int k);
+void SplitBlurBitmapWith(SimdLevel level, Bitmap24& bitmap, int k);
+void SplitBlurBitmapReference(Bitmap24& bitmap, int k);
 
 // passes + 1 split blurs with distance 3.
 void GaussianBlurBitmap(Bitmap24& bitmap, int passes);
@@ -17,5 +21,6 @@ void GaussianBlurBitmap(Bitmap24& bitmap, int passes);
 // Each pixel of the rectangle (inclusive corners, clipped so the outermost rows and columns
 // stay unchanged) becomes the mean of its four neighbours, in place.
 void AntiAliasRect(Bitmap24& bitmap, int x1, int y1, int x2, int y2);
+void AntiAliasRectReference(Bitmap24& bitmap, int x1, int y1, int x2, int y2);
 
 }  // namespace lenzor

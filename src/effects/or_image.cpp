@@ -235,8 +235,17 @@ void TOrImage::SourceChanged() {
         s_->display.SetSize(0, 0);
         return;
     }
-    s_->display = s_->original;
-    s_->Rebuild();
+    try {
+        s_->Rebuild();  // the display is rendered from the new source when it is read
+    } catch (...) {
+        s_->display = s_->original;  // a refused picture is shown without effects
+        throw;
+    }
+}
+
+void TOrImage::SetPictureOriginalSize(int width, int height) {
+    MutablePictureOriginal().SetSize(width, height);
+    SourceChanged();
 }
 
 const Bitmap24& TOrImage::DisplayPicture() const {

@@ -29,6 +29,9 @@ public:
     Bitmap24& MutablePictureOriginal();
     // Drops the cached layers and renders the new source with the current effects.
     void SourceChanged();
+    // Gives the source a new size (black pixels), a change of the source like any other: the
+    // layers are rebuilt for it, so an active noise effect draws a fresh pattern.
+    void SetPictureOriginalSize(int width, int height);
 
     // The source through the effects of the last rebuild, always the source's size. Its
     // pixels are rendered here, on the first read after a rebuild, so a caller setting

@@ -1,47 +1,31 @@
 #include "effects/pixel_pass.h"
 
 #include "effects/pixel_steps.h"
+#include "effects/pixel_tables.h"
 #include "effects/row_bound.h"
+#include "effects/simd_level.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
 
 namespace lenzor {
+namespace pixel_tables {
 namespace {
 
 using namespace pixel_steps;
-
-// Summed values are kept clamped to -256..256: with noise of 0..255 added, ClampByte then
-// gives what the unclamped sum would give. Sums plus noise span -256..511, so the tables
-// indexed by them start at -256.
-constexpr int kSumLimit = 256;
-constexpr int kOffset = 256;
-constexpr int kSpan = 768;
 
 int16_t Limited(int64_t value) {
     return static_cast<int16_t>(std::clamp<int64_t>(value, -kSumLimit, kSumLimit));
 }
 
-enum class Mix { None, Grey, Saturation };
-
-// The pass reduced to per-channel tables; index [1] of the pairs is for solarized pixels.
-struct PassTables {
-    std::array<int16_t, 256> summed[2];   // byte -> summed value, before noise
-    std::array<uint8_t, kSpan> lit;       // summed + noise -> clamped and split lit, also
-                                          // inverted when no grey or saturation follows
-    std::array<uint8_t, 256> direct[2];   // byte -> lit[summed] for passes without noise
-    std::array<int16_t, 511> saturation;  // channel - mean + 255 -> limited delta
-    std::array<uint8_t, kSpan> clamp;     // v + 256 -> ClampByte(v)
-    Mix mix = Mix::None;
-    bool solarize = false;
-    int solarizeAbove = 255;  // a pixel whose mean is above this is solarized
-};
+}  // namespace
 
 void BuildTables(const PixelEffects& e, PassTables& t) {
     t.mix = e.grayScale ? Mix::Grey : (e.saturation != 0 ? Mix::Saturation : Mix::None);
     t.solarize = e.posterize == 0 && e.solorize != 0;
     t.solarizeAbove = 255 - e.solorize;
+    t.invert = e.invert && t.mix != Mix::None;
     const bool invertHere = e.invert && t.mix == Mix::None;
     for (int v = 0; v < kSpan; ++v) {
         t.clamp[v] = static_cast<uint8_t>(ClampByte(v - kOffset));
@@ -61,9 +45,11 @@ void BuildTables(const PixelEffects& e, PassTables& t) {
     }
 }
 
+namespace {
+
 template <bool kNoise, bool kSolarize, Mix kMix>
-void RenderRow(const uint8_t* in, const uint8_t* noise, uint8_t* target, int width,
-               const PassTables& t, bool invert) {
+void RenderRowAs(const uint8_t* in, const uint8_t* noise, uint8_t* target, int width,
+                 const PassTables& t) {
     for (int x = 0; x < width; ++x, in += 3, target += 3) {
         int s = 0;
         if constexpr (kSolarize) {
@@ -91,7 +77,7 @@ void RenderRow(const uint8_t* in, const uint8_t* noise, uint8_t* target, int wid
             r = t.clamp[mean + t.saturation[r - mean + 255] + kOffset];
         }
         if constexpr (kMix != Mix::None) {
-            if (invert) {
+            if (t.invert) {
                 b = static_cast<uint8_t>(255 - b);
                 g = static_cast<uint8_t>(255 - g);
                 r = static_cast<uint8_t>(255 - r);
@@ -103,19 +89,18 @@ void RenderRow(const uint8_t* in, const uint8_t* noise, uint8_t* target, int wid
     }
 }
 
-using RowRenderer = void (*)(const uint8_t*, const uint8_t*, uint8_t*, int, const PassTables&,
-                             bool);
+using RowRenderer = void (*)(const uint8_t*, const uint8_t*, uint8_t*, int, const PassTables&);
 
 template <bool kNoise, bool kSolarize> RowRenderer RendererForMix(Mix mix) {
     switch (mix) {
     case Mix::Grey:
-        return RenderRow<kNoise, kSolarize, Mix::Grey>;
+        return RenderRowAs<kNoise, kSolarize, Mix::Grey>;
     case Mix::Saturation:
-        return RenderRow<kNoise, kSolarize, Mix::Saturation>;
+        return RenderRowAs<kNoise, kSolarize, Mix::Saturation>;
     case Mix::None:
         break;
     }
-    return RenderRow<kNoise, kSolarize, Mix::None>;
+    return RenderRowAs<kNoise, kSolarize, Mix::None>;
 }
 
 RowRenderer PickRenderer(bool noise, bool solarize, Mix mix) {
@@ -127,16 +112,38 @@ RowRenderer PickRenderer(bool noise, bool solarize, Mix mix) {
 
 }  // namespace
 
-void RunPixelPass(const Bitmap24& source, const Bitmap24* noise, const PixelEffects& effects,
-                  Bitmap24& display) {
+void RenderRow(const PassTables& tables, bool noise, const uint8_t* in, const uint8_t* noiseRow,
+               uint8_t* out, int width) {
+    PickRenderer(noise, tables.solarize, tables.mix)(in, noiseRow, out, width, tables);
+}
+
+}  // namespace pixel_tables
+
+void RunPixelPassTables(const Bitmap24& source, const Bitmap24* noise, const PixelEffects& effects,
+                        Bitmap24& display) {
+    using namespace pixel_tables;
     CheckRowWidth(source, kMaxPixelRowPixels);
     PassTables tables;
     BuildTables(effects, tables);
     const RowRenderer render = PickRenderer(noise != nullptr, tables.solarize, tables.mix);
     for (int y = 0; y < source.Height(); ++y) {
         render(source.Row(y), noise != nullptr ? noise->Row(y) : nullptr, display.Row(y),
-               source.Width(), tables, effects.invert);
+               source.Width(), tables);
     }
+}
+
+void RunPixelPassVector(SimdLevel level, const Bitmap24& source, const Bitmap24* noise,
+                        const PixelEffects& effects, Bitmap24& display) {
+    if (level == SimdLevel::Avx2) {
+        RunPixelPassAvx2(source, noise, effects, display);
+    } else {
+        RunPixelPassSse2(source, noise, effects, display);
+    }
+}
+
+void RunPixelPass(const Bitmap24& source, const Bitmap24* noise, const PixelEffects& effects,
+                  Bitmap24& display) {
+    RunPixelPassVector(BestSimdLevel(), source, noise, effects, display);
 }
 
 }  // namespace lenzor

@@ -55,7 +55,8 @@ TileGeometry TileFor(int sourceWidth, int sourceHeight, int count) {
     tile.height = std::max(10, sourceHeight / count);
     tile.storedValue = count;
     if (tile.width == 10 && tile.height == 10) {
-        tile.storedValue = std::max(1, std::max(sourceWidth, sourceHeight) / 10);
+        // Under 10 pixels on both sides this is 0: the tile effect switches itself off.
+        tile.storedValue = std::max(sourceWidth, sourceHeight) / 10;
     }
     return tile;
 }

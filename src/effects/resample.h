@@ -17,8 +17,8 @@ struct TileGeometry {
 };
 
 // Tiles of (sourceSide div count), at least 10 x 10 pixels. When both sides hit the 10-pixel
-// floor, a larger count changes nothing, so the stored count becomes max side div 10 (never
-// below 1: a picture under 10 pixels still gets its one tile).
+// floor, a larger count changes nothing, so the stored count becomes max side div 10; that is 0
+// for a picture under 10 pixels on both sides, which turns the effect off (the source shows).
 TileGeometry TileFor(int sourceWidth, int sourceHeight, int count);
 
 // Covers `picture` with copies of `source` shrunk to tileWidth x tileHeight, from the

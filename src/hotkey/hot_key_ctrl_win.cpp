@@ -8,6 +8,7 @@ constexpr wchar_t kClassName[] = L"NorvHotKeyCtrlClass";
 THotKeyCtrl::THotKeyCtrl() {
     CreateParams params{kClassName};
     params.title = L"norv HotKey Controller v1.02";
+    params.refuseClose = true;
     CreateNativeWindow(params);
 }
 

@@ -177,7 +177,8 @@ std::string LangText(std::string_view defaultText, std::string_view key) {
 }
 
 void WriteLanguageTemplate(const TComponent& root) {
-    IniFile out(ProgramFolder() + "Custom.ini");
+    // A new template is UTF-8, so that every text survives whatever the system's code page.
+    IniFile out(ProgramFolder() + "Custom.ini", SystemAnsiCodec(), TextEncoding::Utf8Bom);
     const bool rootIsMainForm = &root == g_mainForm;
     for (int i = 0; i < root.ComponentCount(); ++i) {
         const TComponent& container = *root.Components(i);

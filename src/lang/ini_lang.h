@@ -44,7 +44,8 @@ inline std::string LangText(const MessageText& message) {
 
 // Writes "Custom.ini" in the program folder: the texts of the components the root owns, then
 // the "Misc" messages (the program's table, then what HarvestSourceTexts finds). Existing
-// content of the file stays, key by key. Throws EIniFileException when it cannot be written.
+// content of the file stays, key by key, in the file's encoding; a new file is UTF-8 with a
+// byte-order mark. Throws EIniFileException when it cannot be written.
 void WriteLanguageTemplate(const TComponent& root);
 
 // The main form, for the template's rule on whose captions it writes.

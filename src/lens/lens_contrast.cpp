@@ -5,6 +5,7 @@
 #include "lens/lens_render.h"
 
 #include <algorithm>
+#include <cstring>
 #include <cstdint>
 #include <limits>
 
@@ -38,6 +39,10 @@ void ApplyBrokenTV(TOrImage& image, int64_t level) {
     image.SetPicColorNoise(std::max(0, SaturateInt32(noise)));
 }
 
+bool UsesEngine(int mode) {
+    return mode == cmFixedGamma || mode == cmBrokenTV;
+}
+
 }  // namespace
 
 void ApplyContrastEffects(TOrImage& image, int mode, const ContrastSettings& settings) {
@@ -50,18 +55,40 @@ void ApplyContrastEffects(TOrImage& image, int mode, const ContrastSettings& set
     }
 }
 
+Bitmap24& PrepareGrabTarget(int mode, TOrImage& engine, Bitmap24& ownGrab, int grabWidth,
+                            int grabHeight) {
+    if (!UsesEngine(mode)) {
+        return ownGrab;
+    }
+    const Bitmap24& source = engine.PictureOriginal();
+    if (source.Height() != grabHeight) {
+        engine.SetPictureOriginalSize(source.Width(), grabHeight);
+    }
+    if (source.Width() != grabWidth) {
+        engine.SetPictureOriginalSize(grabWidth, grabHeight);
+    }
+    return engine.MutablePictureOriginal();
+}
+
 void RenderContrastStage(int mode, const ContrastSettings& settings, TOrImage& engine,
-                         const Bitmap24& grab, int width, int height, Bitmap24& picture) {
-    if (mode == cmFixedGamma || mode == cmBrokenTV) {
-        engine.SetPictureOriginal(grab);
+                         Bitmap24& grab, const LensPicture& picture) {
+    if (UsesEngine(mode)) {
+        if (&grab != &engine.PictureOriginal()) {
+            Bitmap24& source = PrepareGrabTarget(mode, engine, grab, grab.Width(), grab.Height());
+            if (!source.Empty()) {
+                std::memcpy(source.Data(), grab.Data(), grab.SizeInBytes());
+            }
+        }
+        engine.SourceChanged();
         ApplyContrastEffects(engine, mode, settings);
-        StretchNearest(engine.DisplayPicture(), width, height, picture);
+        StretchNearest(engine.DisplayPicture(), picture);
         return;
     }
-    StretchNearest(grab, width, height, picture);
     if (mode == cmNegative) {
-        InvertChannels(picture);
+        // The stretch of the negative is the negative of the stretch, on fewer pixels.
+        InvertChannels(grab);
     }
+    StretchNearest(grab, picture);
 }
 
 }  // namespace lenzor

@@ -4,6 +4,7 @@
 
 #include "effects/bitmap.h"
 #include "effects/or_image.h"
+#include "lens/lens_picture.h"
 
 namespace lenzor {
 
@@ -19,9 +20,18 @@ struct ContrastSettings {
 // from the process-wide Random), nothing for the other modes.
 void ApplyContrastEffects(TOrImage& image, int mode, const ContrastSettings& settings);
 
-// The width x height lens picture for the grab. Modes other than the four known ones paint
-// like cmNone.
+// Where the screen grab of grabWidth x grabHeight goes: for the two filter modes straight into
+// the engine's source, resized first as a bitmap is, height then width (each a change of the
+// source on its own: with noise on, each refills the noise layer and draws from Random), so the
+// grab is never copied; for the other modes into ownGrab.
+Bitmap24& PrepareGrabTarget(int mode, TOrImage& engine, Bitmap24& ownGrab, int grabWidth,
+                            int grabHeight);
+
+// The lens picture for the grab, which the stage may change (the negative
+// inverts it in place). For the filter modes a grab that is not already the engine's source
+// (PrepareGrabTarget) is taken in as if it had been grabbed there. Modes other than the four
+// known ones paint like cmNone.
 void RenderContrastStage(int mode, const ContrastSettings& settings, TOrImage& engine,
-                         const Bitmap24& grab, int width, int height, Bitmap24& picture);
+                         Bitmap24& grab, const LensPicture& picture);
 
 }  // namespace lenzor

@@ -3,6 +3,7 @@
 #include "lens/lens_modes.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace lenzor {
 namespace {
@@ -11,46 +12,70 @@ namespace {
 // bottom; negative coordinates are left alone.
 constexpr int kFixedMargin = 20;
 
+// Offsets and fixed coordinates come unchecked from a hand-edited settings file, so sums are
+// taken in 64 bits, and a position is kept within this distance of the origin: far off any
+// screen, yet a window size added to it still fits an int everywhere the system stores it.
+constexpr int64_t kCoordinateLimit = int64_t{1} << 24;
+
+int Coordinate(int64_t value) {
+    return static_cast<int>(std::clamp(value, -kCoordinateLimit, kCoordinateLimit));
+}
+
+int64_t WidthOf(const LensRect& r) {
+    return int64_t{r.right} - r.left;
+}
+int64_t HeightOf(const LensRect& r) {
+    return int64_t{r.bottom} - r.top;
+}
+
+bool Fits(const LensRect& d, int64_t width, int64_t height, int64_t left, int64_t top) {
+    return left >= d.left && top >= d.top && left + width <= d.right && top + height <= d.bottom;
+}
+
 LensPoint FixedHome(const PlacementInput& in) {
-    return {std::min(in.leftFixed, in.desktop.right - kFixedMargin),
-            std::min(in.topFixed, in.desktop.bottom - kFixedMargin)};
+    return {Coordinate(std::min<int64_t>(in.leftFixed, int64_t{in.desktop.right} - kFixedMargin)),
+            Coordinate(std::min<int64_t>(in.topFixed, int64_t{in.desktop.bottom} - kFixedMargin))};
 }
 
 void PlaceCornerTracker(const PlacementInput& in, Placement& out) {
-    const int w = in.lens.Width();
-    const int h = in.lens.Height();
-    const int off = in.cornerTrackOffset;
-    const LensPoint p = in.pointer;
+    const int64_t w = WidthOf(in.lens);
+    const int64_t h = HeightOf(in.lens);
+    const int64_t off = in.cornerTrackOffset;
+    const int64_t x = in.pointer.x;
+    const int64_t y = in.pointer.y;
     const LensRect& d = in.desktop;
-    auto fits = [&](int left, int top) { return FitsOnDesktop(d, w, h, left, top); };
-    if (fits(p.x + off, p.y + off)) {
-        out.topLeft = {p.x + off, p.y + off};
+    // A position that fits lies on the desktop, so it is a valid coordinate as it is.
+    auto tryPlace = [&](int64_t left, int64_t top) {
+        if (!Fits(d, w, h, left, top)) {
+            return false;
+        }
+        out.topLeft = {Coordinate(left), Coordinate(top)};
+        return true;
+    };
+    if (tryPlace(x + off, y + off)) {
         out.marker = MarkerCorner::mkTopLeft;
-    } else if (fits(p.x - off - w, p.y - off - h)) {
-        out.topLeft = {p.x - off - w, p.y - off - h};
+    } else if (tryPlace(x - off - w, y - off - h)) {
         out.marker = MarkerCorner::mkBottomRight;
-    } else if (fits(p.x + off, d.bottom - h)) {
-        out.topLeft = {p.x + off, d.bottom - h};
-    } else if (fits(d.right - w, p.y + off)) {
-        out.topLeft = {d.right - w, p.y + off};
+    } else if (!tryPlace(x + off, d.bottom - h)) {
+        tryPlace(d.right - w, y + off);
     }
 }
 
 void PlaceFixedElusive(const PlacementInput& in, Placement& out) {
     const LensRect& lens = in.lens;
     const LensRect& d = in.desktop;
-    const int w = lens.Width();
-    const int h = lens.Height();
+    const int64_t w = WidthOf(lens);
+    const int64_t h = HeightOf(lens);
     if (ContainsPoint(lens, in.pointer)) {
         out.vacated = lens;
         if (d.right >= lens.left + 2 * w) {
-            out.topLeft.x = lens.left + w;
+            out.topLeft.x = Coordinate(lens.left + w);
         } else if (d.bottom >= lens.top + 2 * h) {
-            out.topLeft.y = lens.top + h;
+            out.topLeft.y = Coordinate(lens.top + h);
         } else if (d.left <= lens.left - w) {
-            out.topLeft.x = lens.left - w;
+            out.topLeft.x = Coordinate(lens.left - w);
         } else if (d.top <= lens.top - h) {
-            out.topLeft.y = lens.top - h;
+            out.topLeft.y = Coordinate(lens.top - h);
         }
     } else if (!ContainsPoint(in.vacated, in.pointer)) {
         out.topLeft = FixedHome(in);
@@ -64,8 +89,7 @@ bool ContainsPoint(const LensRect& rect, LensPoint p) {
 }
 
 bool FitsOnDesktop(const LensRect& desktop, int width, int height, int left, int top) {
-    return left >= desktop.left && top >= desktop.top && left + width <= desktop.right &&
-           top + height <= desktop.bottom;
+    return Fits(desktop, width, height, left, top);
 }
 
 Placement PlaceForMode(const PlacementInput& in) {
@@ -74,7 +98,8 @@ Placement PlaceForMode(const PlacementInput& in) {
     out.vacated = in.vacated;
     switch (in.mode) {
     case pmUnderCursor:
-        out.topLeft = {in.pointer.x - in.lens.Width() / 2, in.pointer.y - in.lens.Height() / 2};
+        out.topLeft = {Coordinate(in.pointer.x - WidthOf(in.lens) / 2),
+                       Coordinate(in.pointer.y - HeightOf(in.lens) / 2)};
         break;
     case pmCornerTracker:
         PlaceCornerTracker(in, out);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "effects/bitmap.h"
+#include "lens/lens_picture.h"
 
 #include <cstdint>
 
@@ -61,7 +62,12 @@ public:
     virtual void ShowCornerMarker(MarkerCorner corner) = 0;
     virtual int PictureWidth() = 0;  // current size of the picture area
     virtual int PictureHeight() = 0;
-    virtual void Present(const Bitmap24& picture) = 0;  // paint the picture area 1:1
+    // The picture the window shows, width x height: the lens renders each new one straight
+    // into it and then calls Present, which paints it 1:1 into the picture area (the window
+    // also repaints from it). Valid until the next call or the window's end; the pixels are
+    // unspecified after a change of size.
+    virtual LensPicture PictureBuffer(int width, int height) = 0;
+    virtual void Present() = 0;
 };
 
 }  // namespace lenzor

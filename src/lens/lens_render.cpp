@@ -23,9 +23,16 @@ RenderGeometry ComputeRenderGeometry(int width, int height, double zoomFactor, L
     return geometry;
 }
 
-void StretchNearest(const Bitmap24& source, int width, int height, Bitmap24& dest) {
-    dest.SetSize(width, height);
-    if (source.Empty() || dest.Empty()) {
+void StretchNearest(const Bitmap24& source, const LensPicture& dest) {
+    const int width = dest.Width();
+    const int height = dest.Height();
+    if (dest.Empty()) {
+        return;
+    }
+    if (source.Empty()) {
+        for (int y = 0; y < height; ++y) {
+            std::memset(dest.Row(y), 0, 4 * static_cast<std::size_t>(width));
+        }
         return;
     }
     const int64_t sourceW = source.Width();
@@ -34,7 +41,13 @@ void StretchNearest(const Bitmap24& source, int width, int height, Bitmap24& des
     for (int x = 0; x < width; ++x) {
         sourceOffset[x] = static_cast<std::size_t>(x * sourceW / width) * 3;
     }
-    const std::size_t rowBytes = static_cast<std::size_t>(width) * 3;
+    // A pixel is read as four bytes, the fourth masked off, except where that would read past
+    // the source row: the pixels that take its last pixel.
+    const std::size_t lastSourcePixel = static_cast<std::size_t>(sourceW - 1) * 3;
+    const int fourByteEnd =
+        static_cast<int>(std::find(sourceOffset.begin(), sourceOffset.end(), lastSourcePixel) -
+                         sourceOffset.begin());
+    const std::size_t rowBytes = static_cast<std::size_t>(width) * 4;
     int previousSourceY = -1;
     for (int y = 0; y < height; ++y) {
         const int sourceY = static_cast<int>(y * sourceH / height);
@@ -44,12 +57,19 @@ void StretchNearest(const Bitmap24& source, int width, int height, Bitmap24& des
             continue;
         }
         const uint8_t* in = source.Row(sourceY);
-        for (int x = 0; x < width; ++x) {
+        int x = 0;
+        for (; x < fourByteEnd; ++x, out += 4) {
+            uint32_t pixel;
+            std::memcpy(&pixel, in + sourceOffset[x], 4);
+            pixel &= 0x00FFFFFFu;  // little-endian: the unused byte is the last
+            std::memcpy(out, &pixel, 4);
+        }
+        for (; x < width; ++x, out += 4) {
             const uint8_t* pixel = in + sourceOffset[x];
             out[0] = pixel[0];
             out[1] = pixel[1];
             out[2] = pixel[2];
-            out += 3;
+            out[3] = 0;
         }
         previousSourceY = sourceY;
     }
@@ -72,7 +92,7 @@ void InvertChannels(Bitmap24& picture) {
     }
 }
 
-void DrawMarker(Bitmap24& picture, LensPoint topLeft) {
+void DrawMarker(const LensPicture& picture, LensPoint topLeft) {
     constexpr int kSide = 6;
     const int left = std::max(topLeft.x, 0);
     const int top = std::max(topLeft.y, 0);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "effects/bitmap.h"
+#include "lens/lens_picture.h"
 #include "lens/lens_platform.h"
 
 namespace lenzor {
@@ -20,15 +21,15 @@ struct RenderGeometry {
 // that the grab would exceed kMaxGrabSide is raised just enough to fit.
 RenderGeometry ComputeRenderGeometry(int width, int height, double zoomFactor, LensPoint pointer);
 
-// Nearest-neighbour stretch of all of source onto a new width x height picture: destination
-// pixel d takes source pixel floor(d * sourceSize / destSize), so enlarged pixels become blocks
-// and a reduction drops pixels instead of mixing them. An empty source gives a black picture.
-void StretchNearest(const Bitmap24& source, int width, int height, Bitmap24& dest);
+// Nearest-neighbour stretch of all of source onto all of dest: destination pixel d takes
+// source pixel floor(d * sourceSize / destSize), so enlarged pixels become blocks and a
+// reduction drops pixels instead of mixing them. An empty source gives a black picture.
+void StretchNearest(const Bitmap24& source, const LensPicture& dest);
 
 // Every channel c becomes 255 - c.
 void InvertChannels(Bitmap24& picture);
 
 // A 6 x 6 square at topLeft: one-pixel black outline, white inside, clipped to the picture.
-void DrawMarker(Bitmap24& picture, LensPoint topLeft);
+void DrawMarker(const LensPicture& picture, LensPoint topLeft);
 
 }  // namespace lenzor

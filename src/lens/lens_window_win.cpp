@@ -1,9 +1,9 @@
 #include "lens/lens_window_win.h"
 
-#include "effects/bitmap24_win.h"
 #include "lens/colors.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace lenzor {
 namespace {
@@ -37,6 +37,17 @@ bool ExcludeFromCapture(HWND hwnd) {
     return function && function(hwnd, kExcludeFromCapture) != FALSE;
 }
 
+// The lens's hidden owner. Closing an owner destroys the windows it owns, so it refuses a
+// stray WM_CLOSE just as the lens does.
+class LensOwnerWindow : public NativeWindow {
+public:
+    LensOwnerWindow() {
+        CreateParams params{L"LenzorLensOwner"};
+        params.refuseClose = true;
+        CreateNativeWindow(params);
+    }
+};
+
 void FillColor(HDC dc, const RECT& rect, COLORREF color) {
     SetDCBrushColor(dc, color);
     FillRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
@@ -47,8 +58,7 @@ void FillColor(HDC dc, const RECT& rect, COLORREF color) {
 LensWindowWin::LensWindowWin() {
     // A hidden owner keeps the lens off the taskbar and out of Alt+Tab whatever extended
     // style the position mode gives it.
-    owner_ = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                             GetModuleHandleW(nullptr), nullptr);
+    owner_ = std::make_unique<LensOwnerWindow>();
     CreateParams params{};
     params.className = L"LenzorLensWindow";
     params.title = L"Lenzor";
@@ -56,23 +66,19 @@ LensWindowWin::LensWindowWin() {
     params.exStyle = WS_EX_TOPMOST | WS_EX_LAYERED | WS_EX_TOOLWINDOW;
     params.width = 250;
     params.height = 250;
-    params.parent = owner_;
+    params.parent = owner_->Handle();
     params.classStyle = CS_HREDRAW | CS_VREDRAW;
-    try {
-        CreateNativeWindow(params);
-    } catch (...) {
-        DestroyWindow(owner_);
-        throw;
-    }
+    // The lens is shown and hidden only by its owner's "Show glass"; a stray WM_CLOSE would
+    // destroy it behind that switch's back.
+    params.refuseClose = true;
+    CreateNativeWindow(params);
     ApplyAlpha();
     excludedFromCapture_ = ExcludeFromCapture(Handle());
 }
 
 LensWindowWin::~LensWindowWin() {
     DestroyNativeWindow();
-    if (owner_) {
-        DestroyWindow(owner_);
-    }
+    ReleasePicture();
 }
 
 LensRect LensWindowWin::Bounds() {
@@ -139,7 +145,13 @@ void LensWindowWin::ApplyAlpha() {
     }
 }
 
+// Called on every redraw. A lens already shown at the very top of the z-order would not move,
+// and asking where it stands is far cheaper than the window manager's restacking (under Wine
+// a SetWindowPos costs a quarter of a small lens's whole redraw).
 void LensWindowWin::StayOnTopNoActivate() {
+    if (GetTopWindow(nullptr) == Handle() && IsWindowVisible(Handle())) {
+        return;
+    }
     SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0,
                  SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW | SWP_NOOWNERZORDER);
 }
@@ -170,11 +182,83 @@ int LensWindowWin::PictureHeight() {
     return r.bottom - r.top;
 }
 
-void LensWindowWin::Present(const Bitmap24& picture) {
-    picture_ = picture;
+LensPicture LensWindowWin::PictureBuffer(int width, int height) {
+    GdiFlush();  // no batched blit may still read the memory the lens is about to write
+    if (width == picture_.Width() && height == picture_.Height()) {
+        return picture_;
+    }
+    ReleasePicture();
+    if (width <= 0 || height <= 0) {
+        return picture_;
+    }
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;  // the screen's own format: shown without conversion
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    pictureDc_ = CreateCompatibleDC(nullptr);
+    pictureBitmap_ = pictureDc_
+                         ? CreateDIBSection(pictureDc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0)
+                         : nullptr;
+    if (!pictureBitmap_) {
+        ReleasePicture();
+        throw std::runtime_error("Not enough resources for the lens picture");
+    }
+    previousBitmap_ = SelectObject(pictureDc_, pictureBitmap_);
+    picture_ = LensPicture(static_cast<uint8_t*>(bits), width, height, 4 * std::size_t(width));
+    return picture_;
+}
+
+void LensWindowWin::ReleasePicture() {
+    if (previousBitmap_) {
+        SelectObject(pictureDc_, previousBitmap_);
+    }
+    if (pictureBitmap_) {
+        DeleteObject(pictureBitmap_);
+    }
+    if (pictureDc_) {
+        DeleteDC(pictureDc_);
+    }
+    pictureDc_ = nullptr;
+    pictureBitmap_ = nullptr;
+    previousBitmap_ = nullptr;
+    picture_ = LensPicture();
+}
+
+// Straight onto the window: one blit of the picture, no paint message, no frame repainted.
+void LensWindowWin::Present() {
+    HDC dc = GetDC(Handle());
+    if (!dc) {
+        return;
+    }
+    PaintPicture(dc);
+    ReleaseDC(Handle(), dc);
+}
+
+void LensWindowWin::PaintPicture(HDC dc) {
     const RECT area = PictureRect();
-    InvalidateRect(Handle(), &area, FALSE);
-    UpdateWindow(Handle());
+    SaveDC(dc);
+    IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
+    const LONG shownRight = area.left + picture_.Width();
+    const LONG shownBottom = area.top + picture_.Height();
+    if (!picture_.Empty()) {
+        BitBlt(dc, area.left, area.top, picture_.Width(), picture_.Height(), pictureDc_, 0, 0,
+               SRCCOPY);
+    }
+    // What the picture does not cover is panel-grey.
+    const COLORREF panel = GetSysColor(COLOR_BTNFACE);
+    if (shownRight < area.right) {
+        FillColor(dc, RECT{std::max(shownRight, area.left), area.top, area.right, area.bottom},
+                  panel);
+    }
+    if (shownBottom < area.bottom) {
+        FillColor(dc, RECT{area.left, std::max(shownBottom, area.top), area.right, area.bottom},
+                  panel);
+    }
+    RestoreDC(dc, -1);
 }
 
 void LensWindowWin::Paint(HDC dc) {
@@ -196,18 +280,7 @@ void LensWindowWin::Paint(HDC dc) {
     }
     RestoreDC(dc, -1);
 
-    // The picture 1:1 at the top-left of the area; what it does not cover is panel-grey.
-    SaveDC(dc);
-    IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
-    const LONG shownRight = area.left + picture_.Width();
-    const LONG shownBottom = area.top + picture_.Height();
-    if (!picture_.Empty()) {
-        PaintBitmap24(dc, area.left, area.top, picture_);
-    }
-    const COLORREF panel = GetSysColor(COLOR_BTNFACE);
-    FillColor(dc, RECT{std::max(shownRight, area.left), area.top, area.right, area.bottom}, panel);
-    FillColor(dc, RECT{area.left, std::max(shownBottom, area.top), area.right, area.bottom}, panel);
-    RestoreDC(dc, -1);
+    PaintPicture(dc);  // 1:1 at the top-left of the area
 }
 
 LRESULT LensWindowWin::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

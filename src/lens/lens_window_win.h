@@ -6,6 +6,8 @@
 #include "lens/lens_platform.h"
 #include "ui/window_win.h"
 
+#include <memory>
+
 namespace lenzor {
 
 class LensWindowWin : public LensWindow, public NativeWindow {
@@ -31,7 +33,8 @@ public:
     void ShowCornerMarker(MarkerCorner corner) override;
     int PictureWidth() override;
     int PictureHeight() override;
-    void Present(const Bitmap24& picture) override;
+    LensPicture PictureBuffer(int width, int height) override;
+    void Present() override;
 
     // Whether the system agreed to leave the lens out of screen copies (Windows 10 2004 on).
     bool ExcludedFromCapture() const { return excludedFromCapture_; }
@@ -42,12 +45,18 @@ protected:
 private:
     RECT PictureRect() const;
     void Paint(HDC dc);
+    void PaintPicture(HDC dc);
     void ApplyAlpha();
+    void ReleasePicture();
 
-    HWND owner_ = nullptr;
+    std::unique_ptr<NativeWindow> owner_;
     uint8_t alpha_ = 255;
     MarkerCorner marker_ = MarkerCorner::mkNone;
-    Bitmap24 picture_;
+    // The picture: a 32-bit top-down DIB section selected into a memory DC.
+    HDC pictureDc_ = nullptr;
+    HBITMAP pictureBitmap_ = nullptr;
+    HGDIOBJ previousBitmap_ = nullptr;
+    LensPicture picture_;
     bool excludedFromCapture_ = false;
 };
 

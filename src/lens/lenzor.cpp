@@ -15,6 +15,17 @@ constexpr int kDefaultSide = 250;
 // WS_EX_LAYERED | WS_EX_TRANSPARENT, exactly: the lens lets every click through.
 constexpr uint32_t kClickThroughExStyle = 0x00080020;
 
+// A size from a hand-edited settings file can be anything. The window may be larger than the
+// screen (it then never fits anywhere and stays put), up to what window messages can carry, so
+// that its position plus its size always fits an int.
+constexpr int kMaxSide = 32767;
+
+// The picture a redraw makes is at most a screenful, and never smaller than the default lens's
+// where the screen reports no size.
+int PictureLimit(int screenSide) {
+    return std::max(screenSide, kDefaultSide);
+}
+
 LensBorder BorderFor(int mode) {
     return mode == pmUnderCursor || mode == pmCornerTracker ? LensBorder::None
                                                             : LensBorder::ToolWindowFixed;
@@ -28,6 +39,7 @@ TLenzor::TLenzor(LensSystem& system, std::unique_ptr<LensWindow> window)
       layeredSupported_(system.IsWin2000OrLater()) {
     window_->Resize(kDefaultSide, kDefaultSide);
     savedExStyle_ = window_->ExStyle();
+    appliedExStyle_ = savedExStyle_;
     SetPositionMode(pmCornerTracker);
 }
 
@@ -119,16 +131,24 @@ void TLenzor::ShowMarker(MarkerCorner corner) {
 
 void TLenzor::RenderLens(LensPoint pointer) {
     window_->SetAlpha(static_cast<uint8_t>(alpha_));
-    const int width = window_->PictureWidth();
-    const int height = window_->PictureHeight();
+    // What a redraw allocates stays within a screenful, however large the window was made.
+    const LensRect screen = system_.VirtualScreen();
+    const int width = std::min(window_->PictureWidth(), PictureLimit(screen.Width()));
+    const int height = std::min(window_->PictureHeight(), PictureLimit(screen.Height()));
     if (width <= 0 || height <= 0) {
         return;  // a lens too small for a picture area has nothing to paint
     }
-    const RenderGeometry geometry = ComputeRenderGeometry(width, height, zoomFactor_, pointer);
-    system_.CaptureScreen(geometry.grab, true, grab_);
-    RenderContrastStage(contrastMode_, contrast_, *effectImage_, grab_, width, height, picture_);
-    DrawMarker(picture_, geometry.marker);
-    window_->Present(picture_);
+    // Nor does it grab more than a screenful: a zoom that would is raised just enough.
+    const double zoom = std::max({zoomFactor_, double(width) / PictureLimit(screen.Width()),
+                                  double(height) / PictureLimit(screen.Height())});
+    const RenderGeometry geometry = ComputeRenderGeometry(width, height, zoom, pointer);
+    Bitmap24& grab = PrepareGrabTarget(contrastMode_, *effectImage_, grab_, geometry.grab.Width(),
+                                       geometry.grab.Height());
+    system_.CaptureScreen(geometry.grab, true, grab);
+    const LensPicture picture = window_->PictureBuffer(width, height);
+    RenderContrastStage(contrastMode_, contrast_, *effectImage_, grab, picture);
+    DrawMarker(picture, geometry.marker);
+    window_->Present();
 }
 
 bool TLenzor::ContainsPoint(LensPoint pointer) {
@@ -163,7 +183,13 @@ void TLenzor::SetPositionMode(int mode) {
         window_->SetBorder(BorderFor(mode));
     }
     positionMode_ = mode;
-    window_->SetExStyle(ExStyleFor(mode));
+    // The preview applies every setting every 10 ms: an unchanged style must not touch the
+    // window, or it would flicker and redraw its frame each time.
+    const uint32_t exStyle = ExStyleFor(mode);
+    if (exStyle != appliedExStyle_) {
+        window_->SetExStyle(exStyle);
+        appliedExStyle_ = exStyle;
+    }
 }
 
 // A pure function of the state rather than of the transition, so the order in which a caller
@@ -193,13 +219,19 @@ int TLenzor::Width() {
     return window_->Bounds().Width();
 }
 void TLenzor::SetWidth(int width) {
-    window_->Resize(width, Height());
+    width = std::clamp(width, 0, kMaxSide);
+    if (width != Width()) {
+        window_->Resize(width, Height());
+    }
 }
 int TLenzor::Height() {
     return window_->Bounds().Height();
 }
 void TLenzor::SetHeight(int height) {
-    window_->Resize(Width(), height);
+    height = std::clamp(height, 0, kMaxSide);
+    if (height != Height()) {
+        window_->Resize(Width(), height);
+    }
 }
 
 }  // namespace lenzor

@@ -59,7 +59,8 @@ public:
     bool HoldPosition() const { return holdPosition_; }
     void SetHoldPosition(bool value);
 
-    // Outer size of the lens window, read from and written to the window itself.
+    // Outer size of the lens window, read from and written to the window itself; a size is
+    // kept within 0..32767, and a redraw paints at most a screenful of it.
     int Width();
     void SetWidth(int width);
     int Height();
@@ -105,6 +106,7 @@ private:
     LensPoint lastPointer_;
     uint32_t lastRenderTick_ = 0;
     uint32_t savedExStyle_ = 0;
+    uint32_t appliedExStyle_ = 0;  // the extended style last given to the window
     int contrastMode_ = cmNone;
     int positionMode_ = pmUnderCursor;
     ContrastSettings contrast_;
@@ -115,7 +117,6 @@ private:
 
     MarkerCorner marker_ = MarkerCorner::mkNone;
     Bitmap24 grab_;
-    Bitmap24 picture_;
     std::optional<std::string> newFailure_;
     std::set<std::string> reportedFailures_;
 };

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <stdexcept>
 
 namespace lenzor {
@@ -13,7 +14,7 @@ namespace {
 // same layout as Bitmap24's, so the result is one block copy.
 class DibCanvas {
 public:
-    DibCanvas(int width, int height) : height_(height) {
+    DibCanvas(int width, int height) : width_(width), height_(height) {
         const BITMAPINFO info = TopDownDibInfo(width, height);
         dc_ = CreateCompatibleDC(nullptr);
         bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits_, nullptr, 0);
@@ -28,6 +29,9 @@ public:
     ~DibCanvas() { Release(); }
 
     HDC Dc() const { return dc_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    void Clear() const { PatBlt(dc_, 0, 0, width_, height_, BLACKNESS); }
 
     void CopyTo(Bitmap24& out) const {
         GdiFlush();
@@ -47,6 +51,7 @@ private:
         }
     }
 
+    int width_;
     int height_;
     HDC dc_ = nullptr;
     HBITMAP bitmap_ = nullptr;
@@ -54,28 +59,46 @@ private:
     void* bits_ = nullptr;
 };
 
+// The lens grabs a rectangle of the same size on every redraw: its memory DC and DIB section
+// are kept for the next capture of that size.
+DibCanvas& CanvasFor(int width, int height) {
+    static std::unique_ptr<DibCanvas> canvas;
+    if (!canvas || canvas->Width() != width || canvas->Height() != height) {
+        canvas.reset();
+        canvas = std::make_unique<DibCanvas>(width, height);
+    }
+    return *canvas;
+}
+
 // The screen part of the capture. Only the part on the virtual screen is copied (Wine copies
-// nothing at all when the source leaves the screen); the rest stays black. A failed blit (a
+// nothing at all when the source leaves the screen); the rest is black. A failed blit (a
 // locked or secure desktop) leaves the picture black too: the user can do nothing about it
 // and the next redraw tries again.
-void BlitScreen(HDC target, const LensRect& rect) {
+void BlitScreen(const DibCanvas& canvas, const LensRect& rect) {
     const int screenLeft = GetSystemMetrics(SM_XVIRTUALSCREEN);
     const int screenTop = GetSystemMetrics(SM_YVIRTUALSCREEN);
     const int left = std::max(rect.left, screenLeft);
     const int top = std::max(rect.top, screenTop);
     const int right = std::min(rect.right, screenLeft + GetSystemMetrics(SM_CXVIRTUALSCREEN));
     const int bottom = std::min(rect.bottom, screenTop + GetSystemMetrics(SM_CYVIRTUALSCREEN));
+    const bool whole =
+        left == rect.left && top == rect.top && right == rect.right && bottom == rect.bottom;
+    if (!whole) {
+        canvas.Clear();  // the canvas still holds the last capture
+    }
     if (left >= right || top >= bottom) {
         return;
     }
     HWND desktop = GetDesktopWindow();
     HDC screen = GetWindowDC(desktop);
-    if (!screen) {
-        return;
+    const bool copied = screen && BitBlt(canvas.Dc(), left - rect.left, top - rect.top,
+                                         right - left, bottom - top, screen, left, top, SRCCOPY);
+    if (screen) {
+        ReleaseDC(desktop, screen);
     }
-    BitBlt(target, left - rect.left, top - rect.top, right - left, bottom - top, screen, left, top,
-           SRCCOPY);
-    ReleaseDC(desktop, screen);
+    if (!copied && whole) {
+        canvas.Clear();
+    }
 }
 
 void DrawCurrentPointer(HDC target, const LensRect& rect) {
@@ -90,12 +113,14 @@ void DrawCurrentPointer(HDC target, const LensRect& rect) {
 }  // namespace
 
 void CaptureScreen(bool withPointer, const LensRect& rect, Bitmap24& out) {
-    out.SetSize(rect.Width(), rect.Height());
+    if (out.Width() != rect.Width() || out.Height() != rect.Height()) {
+        out.SetSize(rect.Width(), rect.Height());  // else every byte is overwritten below
+    }
     if (out.Empty()) {
         return;
     }
-    DibCanvas canvas(out.Width(), out.Height());
-    BlitScreen(canvas.Dc(), rect);
+    const DibCanvas& canvas = CanvasFor(out.Width(), out.Height());
+    BlitScreen(canvas, rect);
     if (withPointer) {
         DrawCurrentPointer(canvas.Dc(), rect);
     }

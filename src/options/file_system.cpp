@@ -15,7 +15,10 @@ bool IsDelimiter(char c) {
 }  // namespace
 
 const std::string& ProgramFolder() {
-    static const std::string executableFolder = ExecutableFolderOfThisProcess();
+    static const std::string executableFolder = [] {
+        const std::string path = ProgramPath();
+        return path.substr(0, path.find_last_of("/" + std::string(1, kPathDelimiter)) + 1);
+    }();
     return FolderOverride().empty() ? executableFolder : FolderOverride();
 }
 

@@ -16,6 +16,8 @@ inline constexpr char kPathDelimiter = '\\';
 inline constexpr char kPathDelimiter = '/';
 #endif
 
+// The executable's full path, in UTF-8 from the system's wide name, at any length.
+std::string ProgramPath();
 // The executable's folder with a trailing delimiter. Tests may set another.
 const std::string& ProgramFolder();
 void SetProgramFolder(std::string folder);
@@ -34,7 +36,5 @@ FileReadResult ReadFileStart(const std::string& path, std::size_t maxBytes, std:
 std::string ExtractFileName(const std::string& path);
 std::string ExtractFileExt(const std::string& path);
 
-// The platform's answer behind ProgramFolder.
-std::string ExecutableFolderOfThisProcess();
 
 }  // namespace lenzor

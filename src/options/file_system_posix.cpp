@@ -11,14 +11,11 @@
 
 namespace lenzor {
 
-std::string ExecutableFolderOfThisProcess() {
-    char path[4096];
-    ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
-    if (n <= 0) {
-        return "./";
-    }
-    std::string full(path, static_cast<std::size_t>(n));
-    return full.substr(0, full.rfind('/') + 1);
+std::string ProgramPath() {
+    std::string path(4096, '\0');
+    const ssize_t n = readlink("/proc/self/exe", path.data(), path.size());
+    path.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
+    return path;
 }
 
 std::vector<std::string> ListFiles(const std::string& folder, const std::string& extension) {

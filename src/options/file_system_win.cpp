@@ -10,21 +10,19 @@
 
 namespace lenzor {
 
-std::string ExecutableFolderOfThisProcess() {
+std::string ProgramPath() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
-        DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (n == 0) {
-            return ".\\";
+        DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length == 0) {
+            return {};
         }
-        if (n < path.size()) {
-            path.resize(n);
-            break;
+        if (length < path.size()) {  // a cut path fills the buffer exactly
+            path.resize(length);
+            return Narrow(path);
         }
         path.resize(path.size() * 2);
     }
-    std::string full = Narrow(path);
-    return full.substr(0, full.find_last_of("\\/") + 1);
 }
 
 std::vector<std::string> ListFiles(const std::string& folder, const std::string& extension) {

@@ -23,10 +23,14 @@ std::string_view WithoutPartialUtf8Tail(std::string_view text) {
 
 }  // namespace
 
-IniFile::IniFile(std::string path, const TextCodec& codec) : path_(std::move(path)), codec_(codec) {
+IniFile::IniFile(std::string path, const TextCodec& codec, TextEncoding newFileEncoding)
+    : path_(std::move(path)), codec_(codec), newFileEncoding_(newFileEncoding) {
     std::string bytes;
-    if (ReadFileBytes(path_, bytes) == FileReadResult::Read) {
+    const FileReadResult read = ReadFileBytes(path_, bytes);
+    if (read == FileReadResult::Read) {
         snapshot_ = Decode(bytes);
+    } else if (read == FileReadResult::Missing) {
+        snapshot_.encoding = newFileEncoding_;
     }
 }
 
@@ -37,18 +41,16 @@ std::optional<std::string> IniFile::ReadString(std::string_view section,
     if (!value) {
         return std::nullopt;
     }
-    if (snapshot_.utf8) {
-        return std::string(WithoutPartialUtf8Tail(*value));
+    if (snapshot_.encoding == TextEncoding::Ansi) {
+        return codec_.toUtf8(*value);
     }
-    return codec_.toUtf8(*value);
+    return ValidUtf8(WithoutPartialUtf8Tail(*value));
 }
 
 void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
     for (std::string_view part : {section, key, value}) {
         if (part.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos) {
-            throw EIniFileException("Unable to write to " + path_ + ": [" + std::string(section) +
-                                    "] " + std::string(key) +
-                                    " would hold a line break or NUL character");
+            throw EIniFileException(FormatMessage1("Unable to write to %s", path_));
         }
     }
     Edit edit{std::string(section), std::string(key), std::string(value)};
@@ -65,7 +67,7 @@ void IniFile::Flush() {
     if (read == FileReadResult::Unreadable) {
         throw EIniFileException(FormatMessage1("Unable to write to %s", path_));
     }
-    Content current = read == FileReadResult::Read ? Decode(bytes) : Content{};
+    Content current = read == FileReadResult::Read ? Decode(bytes) : Content{newFileEncoding_, {}};
     for (const Edit& edit : pending_) {
         Apply(current, edit);
     }
@@ -75,21 +77,36 @@ void IniFile::Flush() {
 
 IniFile::Content IniFile::Decode(std::string_view bytes) const {
     Content content;
-    content.utf8 = bytes.starts_with(kUtf8Bom);
-    if (content.utf8) {
-        bytes.remove_prefix(kUtf8Bom.size());
+    content.encoding = DetectTextEncoding(bytes);
+    switch (content.encoding) {
+    case TextEncoding::Ansi:
+        content.document = IniDocument(bytes);
+        break;
+    case TextEncoding::Utf8Bom:
+        // Undecoded, so that malformed bytes on lines nobody writes survive a save.
+        content.document = IniDocument(bytes.substr(kUtf8Bom.size()));
+        break;
+    case TextEncoding::Utf16LeBom:
+        content.document = IniDocument(DecodeText(bytes, codec_));
+        break;
     }
-    content.document = IniDocument(bytes);
     return content;
 }
 
 std::string IniFile::Encode(const Content& content) const {
-    return content.utf8 ? std::string(kUtf8Bom) + content.document.Bytes()
-                        : content.document.Bytes();
+    switch (content.encoding) {
+    case TextEncoding::Ansi:
+        return content.document.Bytes();
+    case TextEncoding::Utf8Bom:
+        return std::string(kUtf8Bom) + content.document.Bytes();
+    case TextEncoding::Utf16LeBom:
+        break;
+    }
+    return EncodeText(content.document.Bytes(), TextEncoding::Utf16LeBom, codec_);
 }
 
 std::string IniFile::ToFile(const Content& content, std::string_view utf8) const {
-    return content.utf8 ? std::string(utf8) : codec_.fromUtf8(utf8);
+    return content.encoding == TextEncoding::Ansi ? codec_.fromUtf8(utf8) : ValidUtf8(utf8);
 }
 
 void IniFile::Apply(Content& content, const Edit& edit) const {

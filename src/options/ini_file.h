@@ -5,6 +5,7 @@
 
 #include "options/ini_document.h"
 #include "options/ini_platform.h"
+#include "options/text_encoding.h"
 
 #include <optional>
 #include <string>
@@ -16,16 +17,19 @@ namespace lenzor {
 class IniFile {
 public:
     // Reads the file now; a missing or unreadable file reads as empty. Text is in the codec's
-    // 8-bit code page, or UTF-8 when the file starts with a UTF-8 byte-order mark.
-    explicit IniFile(std::string path, const TextCodec& codec = SystemAnsiCodec());
+    // 8-bit code page, or UTF-8 or UTF-16LE after the byte-order mark of that encoding; saves
+    // keep the encoding the file has on disk when they happen, and a new file gets
+    // `newFileEncoding`.
+    explicit IniFile(std::string path, const TextCodec& codec = SystemAnsiCodec(),
+                     TextEncoding newFileEncoding = TextEncoding::Ansi);
 
     const std::string& Path() const { return path_; }
 
     // UTF-8 in and out; none when the section or key is missing.
     std::optional<std::string> ReadString(std::string_view section, std::string_view key) const;
 
-    // Refuses (EIniFileException) a line break or NUL character in the names or the value,
-    // which would add lines to the file.
+    // Refuses (EIniFileException "Unable to write to <path>") a line break or NUL character in
+    // the names or the value, which would add lines to the file.
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
 
     // Writes every pending write into the file; nothing happens when there is none. Throws
@@ -34,8 +38,10 @@ public:
     void Flush();
 
 private:
+    // The lines of a file with a byte-order mark are kept as UTF-8 (decoded from UTF-16),
+    // those of an 8-bit file as its own bytes, so that lines nobody writes stay byte-exact.
     struct Content {
-        bool utf8 = false;
+        TextEncoding encoding = TextEncoding::Ansi;
         IniDocument document;
     };
     struct Edit {
@@ -51,6 +57,7 @@ private:
 
     std::string path_;
     const TextCodec& codec_;
+    TextEncoding newFileEncoding_;
     Content snapshot_;
     std::vector<Edit> pending_;
 };

@@ -17,6 +17,7 @@ public:
         CreateParams params{L"LenzorSimpleTimerWindow"};
         params.style = 0;
         params.parent = HWND_MESSAGE;  // timers need no broadcasts
+        params.refuseClose = true;
         CreateNativeWindow(params);
     }
 
@@ -43,8 +44,8 @@ protected:
         }
         auto found = FTimers.find(static_cast<UINT_PTR>(wParam));
         if (found != FTimers.end() && found->second->OnElapsed()) {
-            // A copy: the handler may destroy its timer (and this window with the last one), so
-            // nothing here is touched after the call.
+            // A copy: the handler may destroy its timer, so nothing here is touched after the
+            // call (this window, should that be the last timer, goes once the call is over).
             TSimpleTimer::TNotifyEvent handler = found->second->OnElapsed();
             handler(*found->second);
         }
@@ -68,7 +69,7 @@ UINT_PTR AcquireTimerHandler(TSimpleTimer* timer) {
 
 void ReleaseTimerHandler(UINT_PTR id) {
     if (TimerHandler && TimerHandler->Remove(id)) {
-        TimerHandler.reset();
+        DeleteWindowObject(std::move(TimerHandler));
     }
 }
 

@@ -18,7 +18,9 @@ namespace lenzor {
 class TTrayIconHandler : public NativeWindow {
 public:
     TTrayIconHandler() {
-        CreateNativeWindow(CreateParams{L"LenzorTrayIconHandler"});
+        CreateParams params{L"LenzorTrayIconHandler"};
+        params.refuseClose = true;
+        CreateNativeWindow(params);
         // An elevated process would otherwise never hear of a restarted taskbar.
         ChangeWindowMessageFilterEx(Handle(), TTrayIcon::TaskbarCreatedMessage(), MSGFLT_ALLOW,
                                     nullptr);
@@ -41,7 +43,8 @@ protected:
         if (message == TTrayIcon::kCallbackMessage) {
             auto found = FIcons.find(static_cast<UINT>(wParam));
             if (found != FIcons.end()) {
-                // May free the icon and, with the last one, this handler: touch nothing after.
+                // May free the icon: touch nothing after. This handler, should that be the last
+                // icon, goes once the call is over.
                 found->second->HandleCallback(static_cast<unsigned>(lParam));
             }
             return 0;
@@ -83,7 +86,7 @@ UINT AcquireTrayHandler(TTrayIcon* icon) {
 
 void ReleaseTrayHandler(UINT id) {
     if (TrayHandler && TrayHandler->Remove(id)) {
-        TrayHandler.reset();
+        DeleteWindowObject(std::move(TrayHandler));
     }
 }
 

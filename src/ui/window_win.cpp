@@ -2,10 +2,34 @@
 
 #include <stdexcept>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace lenzor {
 namespace {
 std::exception_ptr g_parked;
+
+// How many of the program's window procedures are on the stack, and the objects waiting for
+// the last of them to return.
+int g_dispatchDepth = 0;
+std::vector<std::unique_ptr<NativeWindow>> g_doomed;
+
+void DeleteDoomed() {
+    while (!g_doomed.empty()) {
+        // Their destructors may doom further objects.
+        std::vector<std::unique_ptr<NativeWindow>> doomed = std::move(g_doomed);
+        g_doomed.clear();
+    }
+}
+
+}  // namespace
+
+void DeleteWindowObject(std::unique_ptr<NativeWindow> window) {
+    if (g_dispatchDepth == 0) {
+        window.reset();
+    } else if (window) {
+        g_doomed.push_back(std::move(window));
+    }
 }
 
 void ParkException(std::exception_ptr error) {
@@ -41,6 +65,7 @@ void NativeWindow::CreateNativeWindow(const CreateParams& params) {
             throw std::runtime_error("RegisterClassEx failed");
         }
     }
+    refuseClose_ = params.refuseClose;
     HWND hwnd = CreateWindowExW(params.exStyle, params.className, params.title, params.style,
                                 params.x, params.y, params.width, params.height, params.parent,
                                 nullptr, instance, this);
@@ -82,12 +107,27 @@ LRESULT CALLBACK NativeWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam
     if (!self) {
         return DefWindowProcW(hwnd, message, wParam, lParam);
     }
-    try {
-        return self->HandleMessage(message, wParam, lParam);
-    } catch (...) {
-        ParkException(std::current_exception());
+    if (message == WM_CLOSE && self->refuseClose_) {
         return 0;
     }
+    LRESULT result = 0;
+    ++g_dispatchDepth;
+    try {
+        result = self->HandleMessage(message, wParam, lParam);
+    } catch (...) {
+        ParkException(std::current_exception());
+    }
+    // (Unless the handler deleted the object, whose destructor has let go of the window.)
+    if (message == WM_NCDESTROY &&
+        GetWindowLongPtrW(hwnd, GWLP_USERDATA) == reinterpret_cast<LONG_PTR>(self)) {
+        // The last message the window gets: from here on the object holds no handle.
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        self->hwnd_ = nullptr;
+    }
+    if (--g_dispatchDepth == 0) {
+        DeleteDoomed();
+    }
+    return result;
 }
 
 }  // namespace lenzor

@@ -265,6 +265,22 @@ TEST_F(MainForm, APreviewLensFollowsEveryEditUntilTheDialogCloses) {
     EXPECT_EQ(o.SELZTopFixed->Value(), 200);
     EXPECT_EQ(Lens().Alpha(), 160);  // the main lens waits for OK
 
+    // Every tick applies all fifteen values again; values the lens holds already must not
+    // touch its window (style, frame, size), or the preview flickers.
+    const int styles = preview.exStyleChanges, borders = preview.borderChanges;
+    const int resizes = preview.resizes;
+    for (int i = 0; i < 3; ++i) {
+        o.TimerLZPreview2->Trigger();
+    }
+    EXPECT_EQ(preview.exStyleChanges, styles);
+    EXPECT_EQ(preview.borderChanges, borders);
+    EXPECT_EQ(preview.resizes, resizes);
+    o.CBFixedPassThroughtCursor->Click();  // a real change still reaches it
+    o.CBTakeCoordsFromPreview->SetChecked(false);
+    o.TimerLZPreview2->Trigger();
+    EXPECT_GT(preview.exStyleChanges, styles);
+    o.CBTakeCoordsFromPreview->SetChecked(true);
+
     o.CBLZPosition2->DropDown();  // opening the position list ends the preview
     EXPECT_FALSE(o.CBLZPreview->Checked());
     EXPECT_EQ(o.PreviewLens(), nullptr);

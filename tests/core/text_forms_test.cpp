@@ -80,8 +80,9 @@ TEST(TryTextToFloatTest, ReadsNumbersInTheLocaleFormat) {
 TEST(TryTextToFloatTest, RefusesOtherShapesAndKeepsTheOutput) {
     const FormatSettings point = WithSeparator('.');
     const FormatSettings comma = WithSeparator(',');
-    for (const char* text : {"", " ", ".", "-", "abc", "2,5", "1,000.5", "1e", "1e+", "2.5.1",
-                             "- 3", "0x10", "1 000", "1e400", "NAN", "INF", "2.5x"}) {
+    for (const char* text :
+         {"", " ", ".", "-", "abc", "2,5", "1,000.5", "1e", "1e+", "2.5.1", "- 3", "0x10", "1 000",
+          "1e400", "1.79769313486233E308", "NAN", "INF", "2.5x"}) {
         double value = 42;
         EXPECT_FALSE(TryTextToFloat(text, value, point)) << text;
         EXPECT_EQ(value, 42) << text;
@@ -94,7 +95,10 @@ TEST(TryTextToFloatTest, RefusesOtherShapesAndKeepsTheOutput) {
 TEST(TryTextToFloatTest, ReadsBackEveryFloatText) {
     for (char separator : {'.', ','}) {
         const FormatSettings settings = WithSeparator(separator);
-        for (double original : {2.0, 0.1, -1234.5678, 1e-5, 6.02214076e23, 1.0 / 3.0, 1e300}) {
+        // The largest double's text is rounded just beyond the range and must still read.
+        constexpr double kLargest = std::numeric_limits<double>::max();
+        for (double original :
+             {2.0, 0.1, -1234.5678, 1e-5, 6.02214076e23, 1.0 / 3.0, 1e300, kLargest, -kLargest}) {
             double value = 0;
             ASSERT_TRUE(TryTextToFloat(FloatToText(original, settings), value, settings));
             EXPECT_NEAR(value, original, std::fabs(original) * 1e-14);

@@ -2,9 +2,14 @@
 
 #include "core/errors.h"
 #include "effects/row_bound.h"
+#include "simd_paths.h"
 #include "test_pictures.h"
 
 #include <gtest/gtest.h>
+
+#include <array>
+#include <random>
+#include <string>
 
 namespace lenzor {
 namespace {
@@ -84,6 +89,35 @@ TEST(AntiAlias, UsesTheNewValueOfTheLeftNeighbourAndNotItsOwn) {
     Bitmap24 picture = GreyPicture({{0, 0, 0, 0}, {200, 99, 99, 0}, {0, 0, 0, 0}});
     AntiAliasRect(picture, 0, 0, 4, 3);
     EXPECT_EQ(LevelsOf(picture)[1], (std::vector<int>{200, 74, 18, 0}));
+}
+
+// Odd sizes around the vector widths, distances from 1 to beyond both sides (where rows and
+// columns sample themselves), passes over passes: the same bytes as the references.
+TEST(BlurKernels, FastPathsGiveTheReferenceBytes) {
+    std::mt19937 random(3);
+    for (auto [width, height] : {std::pair{1, 1}, {2, 7}, {5, 3}, {17, 9}, {33, 20}, {70, 41}}) {
+        const Bitmap24 source = test::RandomPicture(width, height, random());
+        for (int k : {1, 2, 3, 5, 13, 40, 255}) {
+            Bitmap24 reference = source;
+            SplitBlurBitmapReference(reference, k);
+            SplitBlurBitmapReference(reference, k);
+            for (SimdLevel level : test::RunnableSimdLevels()) {
+                Bitmap24 fast = source;
+                SplitBlurBitmapWith(level, fast, k);
+                SplitBlurBitmapWith(level, fast, k);
+                ASSERT_EQ(fast, reference)
+                    << test::NameOf(level) << " " << width << "x" << height << " k " << k;
+            }
+        }
+        for (auto [x1, y1, x2, y2] : {std::array{0, 0, width, height}, {width, height, 2, 1}}) {
+            Bitmap24 reference = source, fast = source;
+            for (int pass = 0; pass < 3; ++pass) {
+                AntiAliasRectReference(reference, x1, y1, x2, y2);
+                AntiAliasRect(fast, x1, y1, x2, y2);
+            }
+            ASSERT_EQ(fast, reference) << "anti-alias " << width << "x" << height;
+        }
+    }
 }
 
 TEST(BlurKernels, RefuseRowsOverThirtyTwoKilobytes) {

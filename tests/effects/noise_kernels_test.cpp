@@ -1,12 +1,17 @@
 #include "effects/noise_kernels.h"
 
 #include "core/random.h"
+#include "effects/noise_rows.h"
+#include "simd_paths.h"
 #include "test_pictures.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
+#include <random>
 #include <set>
+#include <vector>
 
 namespace lenzor {
 namespace {
@@ -69,6 +74,48 @@ TEST_F(NoiseFill, MonoNoiseDrawsOnceAPixelIntoAllThreeBytes) {
         for (int x = 0; x < 7; ++x) {
             const uint8_t* p = layer.Row(y) + 3 * x;
             EXPECT_TRUE(p[0] == p[1] && p[1] == p[2]);
+        }
+    }
+}
+
+// A layer wider than a vector block, several rows: each row goes on from the seed the row
+// before left.
+TEST_F(NoiseFill, LayersDrawRowAfterRowInOneSequence) {
+    SetRandomSeed(4242);
+    Bitmap24 layer(41, 3);
+    FillColorNoise(layer, 700);
+    const uint32_t after = RandomSeed();
+    SetRandomSeed(4242);
+    for (int y = 0; y < 3; ++y) {
+        for (int x = 0; x < 41; ++x) {
+            for (int byte : {2, 1, 0}) {
+                ASSERT_EQ(layer.Row(y)[3 * x + byte], std::clamp(Random(700) - 350, 0, 255))
+                    << x << "," << y;
+            }
+        }
+    }
+    EXPECT_EQ(RandomSeed(), after);
+}
+
+// Odd widths around the 8-pixel blocks of the vector paths, ranges from the smallest to the
+// largest, seeds anywhere: the same bytes as the reference and the same seed afterwards.
+TEST_F(NoiseFill, VectorRowsGiveTheReferenceBytesAndSeed) {
+    std::mt19937 random(11);
+    for (SimdLevel level : test::RunnableSimdLevels()) {
+        for (NoiseKind kind : {NoiseKind::Color, NoiseKind::Mono}) {
+            for (int width : {0, 1, 7, 8, 9, 15, 16, 17, 23, 41, 250, 1921}) {
+                for (int n : {1, 2, 3, 255, 513, 712, 1419, 65537, INT_MAX}) {
+                    SCOPED_TRACE(test::NameOf(level) + " width " + std::to_string(width) + " n " +
+                                 std::to_string(n));
+                    const uint32_t start = random();
+                    std::vector<uint8_t> fast(3 * width + 8, 0xA5), reference = fast;
+                    uint32_t fastSeed = start, referenceSeed = start;
+                    NoiseRow(level, kind, fast.data(), width, n, fastSeed);
+                    NoiseRowReference(kind, reference.data(), width, n, referenceSeed);
+                    ASSERT_EQ(fast, reference);  // the bytes past the row are untouched too
+                    ASSERT_EQ(fastSeed, referenceSeed);
+                }
+            }
         }
     }
 }

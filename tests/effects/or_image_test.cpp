@@ -70,7 +70,15 @@ TEST_F(OrImageTest, MosaicAndTileAreBoundByThePictureSize) {
     EXPECT_EQ(image_.PicMosaic(), 100);
     image_.SetPicTile(20);
     EXPECT_EQ(image_.PicTile(), 10);
-    image_.SetPictureOriginal(test::RandomPicture(6, 4, 1));
+    // Both sides under 10 pixels: max(W, H) div 10 is 0, so the tile is off and the source
+    // shows unchanged.
+    const Bitmap24 tiny = test::RandomPicture(9, 4, 1);
+    image_.SetPictureOriginal(tiny);
+    image_.SetPicTile(3);
+    EXPECT_EQ(image_.PicTile(), 0);
+    EXPECT_FALSE(image_.HasFilteredLayer());
+    EXPECT_EQ(image_.DisplayPicture(), tiny);
+    image_.SetPictureOriginal(test::RandomPicture(10, 4, 1));
     image_.SetPicTile(3);
     EXPECT_EQ(image_.PicTile(), 1);
     EXPECT_TRUE(image_.HasFilteredLayer());

@@ -1,14 +1,19 @@
 #include "effects/pixel_pass.h"
 
 #include "core/errors.h"
+#include "effects/pixel_vector_tables.h"
 #include "effects/row_bound.h"
 #include "effects/split_light.h"
+#include "simd_paths.h"
 #include "test_pictures.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <functional>
 #include <random>
+#include <string>
+#include <vector>
 
 namespace lenzor {
 namespace {
@@ -93,10 +98,26 @@ int Pick(std::mt19937& random, std::initializer_list<int> choices) {
     return *(choices.begin() + random() % choices.size());
 }
 
-TEST(PixelPass, TablesGiveTheReferenceBytesOnRandomPicturesAndEffects) {
+using Pass = std::function<void(const Bitmap24&, const Bitmap24*, const PixelEffects&, Bitmap24&)>;
+
+// Every fast path with its name: the tables and each vector level the processor runs.
+std::vector<std::pair<std::string, Pass>> FastPaths() {
+    std::vector<std::pair<std::string, Pass>> paths{{"tables", RunPixelPassTables}};
+    for (SimdLevel level : test::RunnableSimdLevels()) {
+        paths.emplace_back(test::NameOf(level),
+                           [level](const Bitmap24& s, const Bitmap24* n, const PixelEffects& e,
+                                   Bitmap24& d) { RunPixelPassVector(level, s, n, e, d); });
+    }
+    return paths;
+}
+
+// Odd sizes around the 16- and 32-pixel blocks of the vector paths, every property at its
+// bounds and beyond, alone and in combination.
+TEST(PixelPass, EveryFastPathGivesTheReferenceBytesOnRandomPicturesAndEffects) {
     std::mt19937 random(2024);
-    for (int round = 0; round < 300; ++round) {
-        const int width = Pick(random, {1, 3, 17, 37});
+    const auto paths = FastPaths();
+    for (int round = 0; round < 400; ++round) {
+        const int width = Pick(random, {1, 3, 15, 16, 17, 31, 32, 33, 37, 47, 65, 97});
         const int height = Pick(random, {1, 2, 9, 23});
         const Bitmap24 source = test::RandomPicture(width, height, random());
         const Bitmap24 noise = test::RandomPicture(width, height, random());
@@ -106,16 +127,56 @@ TEST(PixelPass, TablesGiveTheReferenceBytesOnRandomPicturesAndEffects) {
         e.grayScale = random() % 4 == 0;
         e.lightness = Pick(random, {0, 0, INT_MIN, -300, 120, 255});
         e.darkness = Pick(random, {0, 0, INT_MIN, -77, 200, 255});
-        e.saturation = Pick(random, {0, 0, -255, -60, 150, 1500, INT_MAX});
+        e.saturation = Pick(random, {0, 0, -255, -60, 150, 1500, 65025, INT_MAX});
         e.splitlight = Pick(random, {0, 0, 1, 3, 10});
         e.invert = random() % 3 == 0;
         e.posterize = Pick(random, {0, 0, 0, 1, 2, 7, 100, 300, INT_MAX});
-        e.solorize = e.posterize != 0 ? 0 : Pick(random, {0, 0, 1, 100, 255});
+        e.solorize = e.posterize != 0 ? 0 : Pick(random, {0, 0, 1, 100, 254, 255});
         const Bitmap24* noiseLayer = random() % 2 == 0 ? &noise : nullptr;
-        Bitmap24 fast(width, height), reference(width, height);
-        RunPixelPass(source, noiseLayer, e, fast);
+        Bitmap24 reference(width, height);
         RunPixelPassReference(source, noiseLayer, e, reference);
-        ASSERT_EQ(fast, reference) << "round " << round;
+        for (const auto& [name, pass] : paths) {
+            Bitmap24 fast(width, height);
+            pass(source, noiseLayer, e, fast);
+            ASSERT_EQ(fast, reference) << name << ", round " << round;
+        }
+    }
+}
+
+// Every colour whose weighted grey is a tie in real numbers (30 R + 59 G + 11 B ends in 50):
+// the double result lands on .5 or just beside it, and every path must land the same way.
+TEST(PixelPass, EveryFastPathRoundsEveryGreyTieAsTheDoubleFormula) {
+    std::vector<uint32_t> ties;
+    for (uint32_t r = 0; r < 256; ++r) {
+        for (uint32_t g = 0; g < 256; ++g) {
+            for (uint32_t b = 0; b < 256; ++b) {
+                if ((30 * r + 59 * g + 11 * b) % 100 == 50) {
+                    ties.push_back(r | g << 8 | b << 16);
+                }
+            }
+        }
+    }
+    const int width = 401;
+    const int height = static_cast<int>(ties.size()) / width + 1;
+    Bitmap24 picture(width, height);
+    for (std::size_t i = 0; i < ties.size(); ++i) {
+        picture.SetPixelColor(static_cast<int>(i % width), static_cast<int>(i / width), ties[i]);
+    }
+    const PixelEffects grey{.grayScale = true};
+    Bitmap24 reference(width, height), fast(width, height);
+    RunPixelPassReference(picture, nullptr, grey, reference);
+    for (const auto& [name, pass] : FastPaths()) {
+        pass(picture, nullptr, grey, fast);
+        ASSERT_EQ(fast, reference) << name;
+    }
+}
+
+TEST(PixelPass, VectorDivisionsAreExactOverTheirRanges) {
+    for (uint32_t sum = 0; sum <= 765; ++sum) {
+        ASSERT_EQ((sum * pixel_vector::kThirdMultiplier) >> 16, sum / 3) << sum;
+    }
+    for (uint32_t x = 0; x <= 65535; ++x) {
+        ASSERT_EQ((x * pixel_vector::kDiv255Multiplier) >> 23, x / 255) << x;
     }
 }
 

@@ -42,7 +42,8 @@ TEST(TileFor, SplitsTheSidesWithATenPixelFloor) {
     EXPECT_EQ(thirds.height, 66);
     EXPECT_EQ(thirds.storedValue, 3);
 
-    EXPECT_EQ(TileFor(5, 7, 1).storedValue, 1);  // a tiny picture keeps its tile on
+    EXPECT_EQ(TileFor(5, 7, 1).storedValue, 0);  // both sides under 10: the effect is off
+    EXPECT_EQ(TileFor(5, 10, 1).storedValue, 1);
 }
 
 TEST(TileBitmap, RepeatsTheShrunkPictureFromTheTopLeftClippedAtTheEdges) {

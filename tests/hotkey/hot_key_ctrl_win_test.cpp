@@ -71,7 +71,8 @@ struct HotKeyTest : ::testing::Test {
                                    "' windowfocus --sync && xdotool key " + keys));
     }
     bool PressesReach(std::size_t n) {
-        return PumpMessagesUntil([&] { return presses.size() >= n; }, 3000);
+        return PumpMessagesUntil([&] { return presses.size() >= n; },
+                                 test_support::kEventTimeoutMs);
     }
 };
 
@@ -80,6 +81,18 @@ TEST_F(HotKeyTest, HiddenWindowHasItsIdentity) {
     EXPECT_FALSE(IsWindowVisible(ctrl->Handle()));
     EXPECT_TRUE(ctrl->Enabled());
     EXPECT_EQ(ctrl->HKeyCount(), 0);
+}
+
+TEST_F(HotKeyTest, AStrayCloseLeavesTheWindowAndItsHotKeys) {
+    ASSERT_TRUE(ctrl->AddHotKey(2, {kmCtrl, kmAlt}, 'G'));
+    HWND window = ctrl->Handle();
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    test_support::PumpQueuedMessages();
+    EXPECT_TRUE(IsWindow(window));
+    EXPECT_EQ(ctrl->Handle(), window);
+    PressKeys("ctrl+alt+g");
+    ASSERT_TRUE(PressesReach(1));
+    EXPECT_EQ(presses[0], (Press{2, {kmCtrl, kmAlt}, 'G'}));
 }
 
 TEST_F(HotKeyTest, CountsOnlySuccessfulRegistrations) {

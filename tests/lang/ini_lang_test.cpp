@@ -88,7 +88,7 @@ TEST_F(Localisation, TemplateListsEveryTranslatableTextInOwnershipOrder) {
     temporary.RemoveComponent(t.form);
 
     const std::string expected =
-        "[FrameLenzorOpt1]\r\n"
+        "\xEF\xBB\xBF[FrameLenzorOpt1]\r\n"
         "FrameLenzorOpt1.CBLZPreview.Caption=Glass Preview\r\n"
         "FrameLenzorOpt1.CBLZContrast.Items[0]=None\r\n"
         "FrameLenzorOpt1.CBLZContrast.Items[1]=Negative\r\n"

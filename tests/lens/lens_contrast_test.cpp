@@ -26,9 +26,9 @@ protected:
     }
     void TearDown() override { SetRandomSeed(savedSeed_); }
     Bitmap24 Render(int mode, const ContrastSettings& settings) {
-        Bitmap24 picture;
-        RenderContrastStage(mode, settings, engine, grab, 18, 14, picture);
-        return picture;
+        PictureMemory picture;
+        RenderContrastStage(mode, settings, engine, grab, picture.Resize(18, 14));
+        return ToBitmap24(picture.view);
     }
 
     Bitmap24 grab;
@@ -88,6 +88,27 @@ TEST_F(ContrastTest, BrokenTVLevelsWithEmptyRangesStillGiveValidNoise) {
         settings.breakageTVLevel = level;
         ApplyContrastEffects(engine, cmBrokenTV, settings);  // no overflow, no negative noise
         EXPECT_GE(engine.PicColorNoise(), 0);
+    }
+}
+
+// A grab of another size reaches the engine as a bitmap is resized: height, then width, then
+// the new pixels, each a change of the source; with noise on, every step draws a whole layer.
+TEST_F(ContrastTest, ANewGrabSizeDrawsTheNoiseOfEveryResizeStep) {
+    struct Case {
+        int width, height;
+        uint64_t resizeDraws;  // from the 9 x 7 grab before
+    };
+    for (const Case& c : {Case{12, 5, 3 * (9 * 5 + 12 * 5)}, Case{4, 7, 3 * 4 * 7},
+                          Case{9, 3, 3 * 9 * 3}, Case{9, 7, 0}}) {
+        SCOPED_TRACE(::testing::Message() << c.width << " x " << c.height);
+        engine.SetPictureOriginal(grab);
+        engine.SetPicColorNoise(50);  // the noise a broken-TV frame left on
+        Bitmap24 next(c.width, c.height);
+        SetRandomSeed(77);
+        PictureMemory picture;
+        RenderContrastStage(cmFixedGamma, {}, engine, next, picture.Resize(18, 14));
+        const uint64_t newPixelsDraws = 3 * c.width * c.height;
+        EXPECT_EQ(RandomSeed(), RandomStepOf(c.resizeDraws + newPixelsDraws).Apply(77));
     }
 }
 

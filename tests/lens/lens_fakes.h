@@ -19,6 +19,33 @@ inline uint32_t ScreenColor(int x, int y) {
            static_cast<uint32_t>((x + y * 3) & 0xFF) << 16;
 }
 
+// Memory for a lens picture, filled with a pattern the lens must overwrite.
+struct PictureMemory {
+    std::vector<uint8_t> bytes;
+    LensPicture view;
+    LensPicture Resize(int width, int height) {
+        if (width != view.Width() || height != view.Height()) {
+            bytes.assign(4 * static_cast<std::size_t>(width) * height, 0xA5);
+            view = LensPicture(bytes.data(), width, height, 4 * static_cast<std::size_t>(width));
+        }
+        return view;
+    }
+};
+
+// The colours of a lens picture; the unused fourth byte must be 0.
+inline Bitmap24 ToBitmap24(const LensPicture& picture) {
+    Bitmap24 result(picture.Width(), picture.Height());
+    for (int y = 0; y < picture.Height(); ++y) {
+        for (int x = 0; x < picture.Width(); ++x) {
+            if (picture.Row(y)[4 * x + 3] != 0) {
+                throw std::logic_error("the unused byte of a lens pixel is not 0");
+            }
+            result.SetPixelColor(x, y, picture.PixelColor(x, y));
+        }
+    }
+    return result;
+}
+
 class FakeSystem : public LensSystem {
 public:
     uint32_t tick = 0;
@@ -64,6 +91,7 @@ public:
     bool visible = false;
     MarkerCorner marker = MarkerCorner::mkNone;
     int moves = 0, borderChanges = 0, stayOnTopCalls = 0, markerCalls = 0;
+    int exStyleChanges = 0, resizes = 0;
     std::vector<Bitmap24> presented;
 
     LensRect Bounds() override { return bounds; }
@@ -72,6 +100,7 @@ public:
         bounds = {left, top, left + bounds.Width(), top + bounds.Height()};
     }
     void Resize(int width, int height) override {
+        ++resizes;
         bounds.right = bounds.left + width;
         bounds.bottom = bounds.top + height;
     }
@@ -83,7 +112,10 @@ public:
         border = b;
     }
     uint32_t ExStyle() override { return exStyle; }
-    void SetExStyle(uint32_t style) override { exStyle = style; }
+    void SetExStyle(uint32_t style) override {
+        ++exStyleChanges;
+        exStyle = style;
+    }
     void SetAlpha(uint8_t a) override { alpha = a; }
     void StayOnTopNoActivate() override { ++stayOnTopCalls; }
     void ShowCornerMarker(MarkerCorner corner) override {
@@ -92,7 +124,11 @@ public:
     }
     int PictureWidth() override { return bounds.Width() - 8; }
     int PictureHeight() override { return bounds.Height() - 8; }
-    void Present(const Bitmap24& picture) override { presented.push_back(picture); }
+    LensPicture PictureBuffer(int width, int height) override {
+        return picture.Resize(width, height);
+    }
+    void Present() override { presented.push_back(ToBitmap24(picture.view)); }
+    PictureMemory picture;
 };
 
 // A lens on the fakes; the window stays reachable through `window`.

@@ -1,8 +1,13 @@
 #include "lens/lens_render.h"
 
+#include "lens_fakes.h"
+
 #include <gtest/gtest.h>
 
-namespace lenzor {
+#include <array>
+#include <random>
+
+namespace lenzor::testing {
 namespace {
 
 TEST(RenderGeometryTest, GrabsAroundThePointerAndMarksItsSpot) {
@@ -42,8 +47,9 @@ Bitmap24 Row(std::initializer_list<uint32_t> colors) {
 }
 
 TEST(StretchNearestTest, EnlargesIntoBlocksAndReducesByDroppingPixels) {
-    Bitmap24 out;
-    StretchNearest(Row({0x111111, 0x222222, 0x333333}), 7, 2, out);
+    PictureMemory memory;
+    LensPicture out = memory.Resize(7, 2);
+    StretchNearest(Row({0x111111, 0x222222, 0x333333}), out);
     const uint32_t expected[7] = {0x111111, 0x111111, 0x111111, 0x222222,
                                   0x222222, 0x333333, 0x333333};  // floor(d * 3 / 7)
     for (int y = 0; y < 2; ++y) {
@@ -52,12 +58,48 @@ TEST(StretchNearestTest, EnlargesIntoBlocksAndReducesByDroppingPixels) {
         }
     }
     // black and white stripes halved keep only the white ones: no grey, no darkening
-    StretchNearest(Row({0xFFFFFF, 0, 0xFFFFFF, 0, 0xFFFFFF, 0}), 3, 1, out);
+    out = memory.Resize(3, 1);
+    StretchNearest(Row({0xFFFFFF, 0, 0xFFFFFF, 0, 0xFFFFFF, 0}), out);
     for (int x = 0; x < 3; ++x) {
         EXPECT_EQ(out.PixelColor(x, 0), 0xFFFFFFu);
     }
-    StretchNearest(Bitmap24(), 4, 4, out);
+    out = memory.Resize(4, 4);
+    StretchNearest(Bitmap24(), out);
     EXPECT_EQ(out.PixelColor(3, 3), 0u) << "an empty grab gives a black picture of the size";
+}
+
+// Sources with and without row padding, enlargements and reductions: every pixel is the one the
+// formula names, with its unused byte 0.
+TEST(StretchNearestTest, EveryPixelIsTheSourcePixelTheFormulaNames) {
+    std::mt19937 random(5);
+    PictureMemory memory;
+    for (auto [sourceW, sourceH, width, height] : {std::array{4, 4, 8, 8},
+                                                   {4, 3, 9, 7},
+                                                   {121, 121, 242, 242},
+                                                   {81, 81, 242, 242},
+                                                   {346, 346, 242, 242},
+                                                   {5, 1, 4, 1},
+                                                   {1, 5, 3, 11},
+                                                   {8, 8, 8, 8},
+                                                   {8, 8, 8, 8}}) {
+        Bitmap24 source(sourceW, sourceH);
+        for (int y = 0; y < sourceH; ++y) {
+            for (int x = 0; x < sourceW; ++x) {
+                source.SetPixelColor(x, y, random() & 0xFFFFFF);
+            }
+        }
+        const LensPicture out = memory.Resize(width, height);
+        StretchNearest(source, out);
+        ASSERT_NO_THROW(ToBitmap24(out));
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x) {
+                ASSERT_EQ(out.PixelColor(x, y),
+                          source.PixelColor(x * sourceW / width, y * sourceH / height))
+                    << sourceW << "x" << sourceH << " -> " << width << "x" << height << " at " << x
+                    << "," << y;
+            }
+        }
+    }
 }
 
 TEST(NegativeAndMarkerTest, InvertEveryChannelAndClipTheMarker) {
@@ -67,15 +109,20 @@ TEST(NegativeAndMarkerTest, InvertEveryChannelAndClipTheMarker) {
     EXPECT_EQ(picture.PixelColor(1, 0), 0xFFFFFFu);
     EXPECT_EQ(picture.PixelColor(2, 0), 0xEF3700u);
 
-    picture.SetSize(10, 10);  // the unclipped square is checked on a whole redraw
-    picture.Fill(0x123456);
-    DrawMarker(picture, {7, -2});  // clipped at the edges, the rest still drawn
-    EXPECT_EQ(picture.PixelColor(6, 2), 0x123456u);
-    EXPECT_EQ(picture.PixelColor(8, 2), 0xFFFFFFu);
-    EXPECT_EQ(picture.PixelColor(9, 0), 0xFFFFFFu);
-    EXPECT_EQ(picture.PixelColor(9, 3), 0u);
-    EXPECT_EQ(picture.PixelColor(7, 0), 0u);
+    PictureMemory memory;  // the unclipped square is checked on a whole redraw
+    const LensPicture lens = memory.Resize(10, 10);
+    for (int y = 0; y < 10; ++y) {
+        for (int x = 0; x < 10; ++x) {
+            lens.SetPixelColor(x, y, 0x123456);
+        }
+    }
+    DrawMarker(lens, {7, -2});  // clipped at the edges, the rest still drawn
+    EXPECT_EQ(lens.PixelColor(6, 2), 0x123456u);
+    EXPECT_EQ(lens.PixelColor(8, 2), 0xFFFFFFu);
+    EXPECT_EQ(lens.PixelColor(9, 0), 0xFFFFFFu);
+    EXPECT_EQ(lens.PixelColor(9, 3), 0u);
+    EXPECT_EQ(lens.PixelColor(7, 0), 0u);
 }
 
 }  // namespace
-}  // namespace lenzor
+}  // namespace lenzor::testing

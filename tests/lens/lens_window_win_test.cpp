@@ -44,6 +44,25 @@ TEST(LensWindowWinTest, StartsHiddenAsALayeredTopmostToolWindowWithoutTaskbarBut
     EXPECT_EQ(lens.Bounds().Height(), 250);
 }
 
+// "Show glass" and the lens must agree: a stray WM_CLOSE to the lens or to its hidden owner
+// changes nothing. Should the window be destroyed all the same, the object lets go of it.
+TEST(LensWindowWinTest, AStrayCloseIsRefusedAndADestroyedWindowIsForgotten) {
+    LensWindowWin lens;
+    lens.Show();
+    HWND window = lens.Handle();
+    HWND owner = GetWindow(window, GW_OWNER);
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    PostMessageW(owner, WM_CLOSE, 0, 0);
+    PumpMessagesFor(100);
+    EXPECT_TRUE(IsWindow(owner));
+    EXPECT_EQ(lens.Handle(), window);
+    EXPECT_TRUE(lens.Visible());
+
+    DestroyWindow(window);
+    EXPECT_EQ(lens.Handle(), nullptr);
+    EXPECT_FALSE(lens.Visible());
+}
+
 TEST(LensWindowWinTest, BordersKeepTheOuterSizeAndTheFrameAroundThePicture) {
     LensWindowWin lens;
     lens.SetBorder(LensBorder::None);
@@ -106,6 +125,17 @@ TEST(LensWindowWinTest, ShowsOnTopWithoutTakingTheFocus) {
     EXPECT_TRUE(lens.ExStyle() & WS_EX_TOPMOST);
     EXPECT_EQ(lens.Bounds(), (LensRect{40, 60, 290, 310}));
 
+    // Another topmost window shown later stands above the lens until the next redraw's call.
+    test::PictureWindow later(pattern, 700, 500);
+    SetWindowPos(later.Handle(), HWND_TOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    PumpMessagesFor(100);
+    ASSERT_NE(GetTopWindow(nullptr), lens.Handle());
+    lens.StayOnTopNoActivate();
+    EXPECT_EQ(GetTopWindow(nullptr), lens.Handle());
+    lens.StayOnTopNoActivate();  // already on top: stays there
+    EXPECT_EQ(GetTopWindow(nullptr), lens.Handle());
+
     lens.Hide();
     EXPECT_FALSE(lens.Visible());
 }
@@ -130,6 +160,16 @@ protected:
         lens_.Show();
     }
 
+    void Present(const Bitmap24& picture) {
+        const LensPicture buffer = lens_.PictureBuffer(picture.Width(), picture.Height());
+        for (int y = 0; y < picture.Height(); ++y) {
+            for (int x = 0; x < picture.Width(); ++x) {
+                buffer.SetPixelColor(x, y, picture.PixelColor(x, y));
+            }
+        }
+        lens_.Present();
+    }
+
     Bitmap24 Shot() {
         PumpMessagesFor(250);
         Bitmap24 shot;
@@ -142,7 +182,7 @@ protected:
 
 TEST_F(LensOnScreenTest, PaintsThePicture1To1InsideTheFrame) {
     const Bitmap24 picture = MakePattern(242, 242);
-    lens_.Present(picture);
+    Present(picture);
     const Bitmap24 shot = Shot();
     ASSERT_EQ(shot.Width(), 250);
     for (int y = 0; y < 242; ++y) {
@@ -161,7 +201,7 @@ TEST_F(LensOnScreenTest, PaintsThePicture1To1InsideTheFrame) {
 }
 
 TEST_F(LensOnScreenTest, PictureSmallerThanTheAreaLeavesPanelGrey) {
-    lens_.Present(MakePattern(100, 50));
+    Present(MakePattern(100, 50));
     const Bitmap24 shot = Shot();
     const uint32_t panel = GetSysColor(COLOR_BTNFACE);
     EXPECT_EQ(shot.PixelColor(4 + 100, 20), panel);
@@ -171,7 +211,7 @@ TEST_F(LensOnScreenTest, PictureSmallerThanTheAreaLeavesPanelGrey) {
 }
 
 TEST_F(LensOnScreenTest, CornerBracketShowsOnlyUnderTheFrame) {
-    lens_.Present(MakePattern(242, 242));
+    Present(MakePattern(242, 242));
     const uint32_t red = LensBracketColor();
     const uint32_t frame = LensFrameColor();
 

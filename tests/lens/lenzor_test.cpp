@@ -1,5 +1,6 @@
 // TLenzor on fakes: construction, the window-style rule, setter guards, the throttled tick, the
 // full redraw and what happens when a redraw fails.
+#include "core/random.h"
 #include "lens_fakes.h"
 
 #include <gtest/gtest.h>
@@ -171,6 +172,33 @@ TEST_F(LenzorTickTest, NegativeModeComplementsEveryChannelButNotTheMarker) {
     EXPECT_EQ(picture.PixelColor(0, 0), 0xFFFFFFu - ScreenColor(440, 340));
     EXPECT_EQ(picture.PixelColor(241, 99), 0xFFFFFFu - ScreenColor(560, 389));
     EXPECT_EQ(picture.PixelColor(122, 122), 0xFFFFFFu);
+}
+
+// A resized broken-TV lens grabs into the engine as a bitmap is resized: a 121 x 121 grab
+// becoming 100 x 100 draws the noise of a 121 x 100 and a 100 x 100 picture before the new
+// pixels' own layer, then the frame's glitch and noise draws.
+TEST_F(LenzorTickTest, AResizedBrokenTVLensDrawsTheNoiseOfEveryResizeStep) {
+    const uint32_t savedSeed = RandomSeed();
+    lens.SetContrastMode(cmBrokenTV);
+    TickAt(1000);  // 121 x 121, leaves colour noise on
+    ASSERT_GT(lens.EffectImage().PicColorNoise(), 0);
+    lens.SetWidth(208);  // picture 200 x 200, grab 100 x 100
+    lens.SetHeight(208);
+    SetRandomSeed(99);
+    TickAt(2000);
+    const uint32_t after = RandomSeed();
+    SetRandomSeed(RandomStepOf(3 * (121 * 100 + 100 * 100 + 100 * 100)).Apply(99));
+    if (Random(13) == Random(13)) {  // breakage level 3
+        Random(11);
+        if (Random(9) == Random(9)) {
+            Random(13);
+        }
+    }
+    Random(700);
+    const uint32_t expected = RandomStepOf(3 * 100 * 100).Apply(RandomSeed());
+    SetRandomSeed(savedSeed);
+    EXPECT_EQ(after, expected);
+    EXPECT_EQ(window.presented.at(1).Width(), 200);
 }
 
 TEST_F(LenzorTickTest, AFailingRedrawIsSkippedRetriedAndReportedOnce) {

@@ -76,7 +76,11 @@ TEST(ScreenCaptureWinTest, RectanglesPartlyOffTheScreenKeepTheirFullSize) {
     PictureWindow right(pattern, screenWidth - 64, 300);
     PumpMessagesFor(300);
 
+    // A whole capture of the same size first: the next one reuses its canvas, and what lies
+    // off the screen must still come out black, not as the last capture's pixels.
     Bitmap24 grab;
+    CaptureScreenRect(LensRect{0, 200, 64, 248}, grab);
+    ASSERT_TRUE(grab == pattern);
     CaptureScreenRect(LensRect{-32, 200, 32, 248}, grab);
     ASSERT_EQ(grab.Width(), 64);
     ASSERT_EQ(grab.Height(), 48);

@@ -2,6 +2,7 @@
 
 #include "core/errors.h"
 #include "options/ini_platform.h"
+#include "options/text_encoding.h"
 #include "temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -78,6 +79,31 @@ TEST_F(IniFileTest, AFileWithAByteOrderMarkIsUtf8AndKeepsIt) {
     file.WriteString("S", "City", "Z\xC3\xBCrich");
     file.Flush();
     EXPECT_EQ(ReadBytes(path_), "\xEF\xBB\xBF[S]\nName=Jos\xC3\xA9\nCity=Z\xC3\xBCrich\r\n");
+}
+
+// Notepad's three encodings: a load, a save of changed and new keys, a reload. The save keeps
+// the file in the encoding it came in, lines nobody wrote included.
+TEST_F(IniFileTest, EachEncodingIsReadAndWrittenBackInItself) {
+    const std::string before = "; Lenzor\r\n[Common]\r\nLanguage=Fran\xC3\xA7"
+                               "ais\r\n";
+    const std::string after = "; Lenzor\r\n[Common]\r\nLanguage=Zo\xC3\xAB\r\n"
+                              "HotKeyShowGlass=49223\r\n[MouseControl]\r\nLenzor.Alpha=200\r\n";
+    for (TextEncoding encoding :
+         {TextEncoding::Ansi, TextEncoding::Utf8Bom, TextEncoding::Utf16LeBom}) {
+        SCOPED_TRACE(static_cast<int>(encoding));
+        WriteBytes(path_, EncodeText(before, encoding, kLatin1));
+        IniFile file(path_, kLatin1);
+        EXPECT_EQ(file.ReadString("common", "LANGUAGE").value_or("?"), "Fran\xC3\xA7"
+                                                                       "ais");
+        file.WriteString("Common", "Language", "Zo\xC3\xAB");
+        file.WriteString("Common", "HotKeyShowGlass", "49223");
+        file.WriteString("MouseControl", "Lenzor.Alpha", "200");
+        file.Flush();
+        EXPECT_EQ(ReadBytes(path_), EncodeText(after, encoding, kLatin1));
+        IniFile reread(path_, kLatin1);
+        EXPECT_EQ(reread.ReadString("Common", "Language").value_or("?"), "Zo\xC3\xAB");
+        EXPECT_EQ(reread.ReadString("MouseControl", "Lenzor.Alpha").value_or("?"), "200");
+    }
 }
 
 TEST_F(IniFileTest, CutUtf8ValuesEndOnACharacterBoundary) {

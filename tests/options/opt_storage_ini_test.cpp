@@ -272,8 +272,7 @@ TEST_F(IniStorageTest, ALineBreakInAValueIsRefusedAndInjectsNothing) {
     storage_.Open();
     options_.Item("Common.FirstStart").Save();
     std::string message = MessageOf([&] { options_.Item("Common.Language").Save(); });
-    EXPECT_EQ(message.rfind("Unable to write to " + path_, 0), 0u) << message;
-    EXPECT_NE(message.find("line break"), std::string::npos) << message;
+    EXPECT_EQ(message, "Unable to write to " + path_);
     storage_.Close();
     EXPECT_EQ(ReadBytes(path_), "[Common]\nLanguage=English\nFirstStart=0\r\n");
 }

@@ -6,10 +6,12 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 namespace lenzor {
 namespace {
 
+using test_support::kEventTimeoutMs;
 using test_support::PumpMessagesFor;
 using test_support::PumpMessagesUntil;
 
@@ -24,16 +26,17 @@ struct Counter {
     }
 };
 
+// Waits for the ticks rather than counting them in a time window, so a busy machine only makes
+// it slower: four ticks of a 50 ms timer take at least about four periods, never a burst.
 TEST(SimpleTimer, FiresAtItsPeriodUntilStopped) {
     Counter counter;
     TSimpleTimer timer(50, counter.Handler());
     EXPECT_FALSE(timer.Running());
+    const DWORD started = GetTickCount();
     ASSERT_TRUE(timer.Start());
     EXPECT_TRUE(timer.Running());
-    PumpMessagesFor(600);
-    // Coarse bounds: about 12 ticks, never a burst, never silence.
-    EXPECT_GE(counter.ticks, 4);
-    EXPECT_LE(counter.ticks, 14);
+    ASSERT_TRUE(PumpMessagesUntil([&] { return counter.ticks >= 4; }, kEventTimeoutMs));
+    EXPECT_GE(GetTickCount() - started, 4 * 50 - 20u);  // the tick count's own granularity
     EXPECT_EQ(counter.lastSender, &timer);
 
     timer.SetRunning(false);
@@ -48,17 +51,17 @@ TEST(SimpleTimer, DefaultTimerTicksOncePerSecond) {
     TSimpleTimer timer;
     EXPECT_EQ(timer.IntervalMs(), 1000u);
     timer.SetOnElapsed(counter.Handler());
+    const DWORD started = GetTickCount();
     timer.SetRunning(true);
-    PumpMessagesFor(500);
-    EXPECT_EQ(counter.ticks, 0);
-    EXPECT_TRUE(PumpMessagesUntil([&] { return counter.ticks == 1; }, 2500));
+    EXPECT_TRUE(PumpMessagesUntil([&] { return counter.ticks == 1; }, kEventTimeoutMs));
+    EXPECT_GE(GetTickCount() - started, 1000 - 20u);
 }
 
 TEST(SimpleTimer, IntervalZeroSuspendsAndANewIntervalResumes) {
     Counter counter;
     TSimpleTimer timer(20, counter.Handler());
     timer.Start();
-    ASSERT_TRUE(PumpMessagesUntil([&] { return counter.ticks > 0; }, 1000));
+    ASSERT_TRUE(PumpMessagesUntil([&] { return counter.ticks > 0; }, kEventTimeoutMs));
 
     timer.SetIntervalMs(0);
     EXPECT_TRUE(timer.Running());  // suspended, not stopped
@@ -68,7 +71,8 @@ TEST(SimpleTimer, IntervalZeroSuspendsAndANewIntervalResumes) {
     EXPECT_FALSE(timer.Start());  // period 0 never starts
 
     timer.SetIntervalMs(50);
-    EXPECT_TRUE(PumpMessagesUntil([&] { return counter.ticks >= suspendedAt + 3; }, 1500));
+    EXPECT_TRUE(
+        PumpMessagesUntil([&] { return counter.ticks >= suspendedAt + 3; }, kEventTimeoutMs));
 }
 
 TEST(SimpleTimer, PeriodZeroNeverRuns) {
@@ -82,7 +86,7 @@ TEST(SimpleTimer, RemovingTheHandlerSuspendsAndANewOneAloneDoesNotResume) {
     Counter counter;
     TSimpleTimer timer(20, counter.Handler());
     timer.Start();
-    ASSERT_TRUE(PumpMessagesUntil([&] { return counter.ticks > 0; }, 1000));
+    ASSERT_TRUE(PumpMessagesUntil([&] { return counter.ticks > 0; }, kEventTimeoutMs));
 
     timer.SetOnElapsed(nullptr);
     EXPECT_TRUE(timer.Running());
@@ -92,23 +96,30 @@ TEST(SimpleTimer, RemovingTheHandlerSuspendsAndANewOneAloneDoesNotResume) {
     EXPECT_EQ(counter.ticks, suspendedAt);
 
     timer.SetRunning(true);
-    EXPECT_TRUE(PumpMessagesUntil([&] { return counter.ticks > suspendedAt; }, 1000));
+    EXPECT_TRUE(PumpMessagesUntil([&] { return counter.ticks > suspendedAt; }, kEventTimeoutMs));
 }
 
-// Wide margins: a restart at 400 ms moves the next tick from 600 ms to 1000 ms.
+// A restart 400 ms in moves the first tick to a full period after it; setting the same interval
+// again does not, so the timer left alone ticks first. Told by order and by lower bounds on
+// time, which a busy machine cannot break.
 TEST(SimpleTimer, RestartingMovesThePeriodButTheSameIntervalDoesNot) {
-    Counter restarted;
-    Counter kept;
-    TSimpleTimer a(600, restarted.Handler());
-    TSimpleTimer b(600, kept.Handler());
+    std::vector<char> order;
+    DWORD restartedTick = 0;
+    TSimpleTimer a(600, [&](TSimpleTimer&) {
+        order.push_back('a');
+        restartedTick = GetTickCount();
+    });
+    TSimpleTimer b(600, [&](TSimpleTimer&) { order.push_back('b'); });
     a.Start();
     b.Start();
     PumpMessagesFor(400);
+    const DWORD restart = GetTickCount();
     a.SetRunning(true);
     b.SetIntervalMs(600);
-    PumpMessagesFor(400);
-    EXPECT_EQ(restarted.ticks, 0);
-    EXPECT_EQ(kept.ticks, 1);
+    ASSERT_TRUE(PumpMessagesUntil([&] { return order.size() >= 2; }, kEventTimeoutMs));
+    EXPECT_EQ(order[0], 'b');
+    EXPECT_EQ(order[1], 'a');
+    EXPECT_GE(restartedTick - restart, 600 - 20u);
 }
 
 TEST(SimpleTimer, TimersShareOneWindowThatGoesWithTheLast) {
@@ -130,7 +141,7 @@ TEST(SimpleTimer, TimersShareOneWindowThatGoesWithTheLast) {
     TSimpleTimer later(20, counter.Handler());
     EXPECT_NE(SimpleTimerWindow(), nullptr);
     later.Start();
-    EXPECT_TRUE(PumpMessagesUntil([&] { return counter.ticks > 0; }, 1000));
+    EXPECT_TRUE(PumpMessagesUntil([&] { return counter.ticks > 0; }, kEventTimeoutMs));
 }
 
 TEST(SimpleTimer, LateTickOfADestroyedTimerIsIgnored) {
@@ -149,18 +160,39 @@ TEST(SimpleTimer, LateTickOfADestroyedTimerIsIgnored) {
     EXPECT_EQ(lateTicks, 0);
 }
 
+// The shared window outlives the call of the handler that freed the last timer: it is not
+// destroyed inside its own window procedure.
 TEST(SimpleTimer, HandlerMayDestroyTheLastTimer) {
     std::unique_ptr<TSimpleTimer> timer;
     int ticks = 0;
+    bool windowDuringHandler = false;
     timer = std::make_unique<TSimpleTimer>(10, [&](TSimpleTimer&) {
         ++ticks;
+        HWND window = SimpleTimerWindow();
         timer.reset();
+        windowDuringHandler = IsWindow(window) != FALSE;
     });
+    HWND window = SimpleTimerWindow();
     timer->Start();
-    EXPECT_TRUE(PumpMessagesUntil([&] { return timer == nullptr; }, 1000));
+    EXPECT_TRUE(PumpMessagesUntil([&] { return timer == nullptr; }, kEventTimeoutMs));
     PumpMessagesFor(50);
     EXPECT_EQ(ticks, 1);
+    EXPECT_TRUE(windowDuringHandler);
+    EXPECT_FALSE(IsWindow(window));
     EXPECT_EQ(SimpleTimerWindow(), nullptr);
+}
+
+TEST(SimpleTimer, AStrayCloseLeavesTheSharedWindowAndItsTimersRunning) {
+    Counter counter;
+    TSimpleTimer timer(20, counter.Handler());
+    timer.Start();
+    HWND shared = SimpleTimerWindow();
+    PostMessageW(shared, WM_CLOSE, 0, 0);
+    test_support::PumpQueuedMessages();
+    EXPECT_TRUE(IsWindow(shared));
+    EXPECT_EQ(SimpleTimerWindow(), shared);
+    const int before = counter.ticks;
+    EXPECT_TRUE(PumpMessagesUntil([&] { return counter.ticks >= before + 3; }, kEventTimeoutMs));
 }
 
 }  // namespace

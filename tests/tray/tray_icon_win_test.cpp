@@ -13,6 +13,7 @@
 namespace lenzor {
 namespace {
 
+using test_support::kEventTimeoutMs;
 using test_support::MakeSolidIcon;
 using test_support::PumpMessagesFor;
 using test_support::PumpMessagesUntil;
@@ -83,7 +84,7 @@ struct TrayIconTest : ::testing::Test {
             PostMessageW(tray->HandlerWindow(), WM_KEYDOWN, key, 0);
         }
     }
-    bool LogReaches(std::size_t n, DWORD timeoutMs = 2000) {
+    bool LogReaches(std::size_t n, DWORD timeoutMs = kEventTimeoutMs) {
         return PumpMessagesUntil([&] { return log.size() >= n; }, timeoutMs);
     }
 };
@@ -124,6 +125,19 @@ TEST_F(TrayIconTest, HandlerWindowGoesWithTheLastIcon) {
     EXPECT_TRUE(IsWindow(tray->HandlerWindow()));
 }
 
+TEST_F(TrayIconTest, AStrayCloseLeavesTheHandlerServingTheIcon) {
+    tray->SetIconVisible(true);
+    HWND handler = tray->HandlerWindow();
+    PostMessageW(handler, WM_CLOSE, 0, 0);
+    test_support::PumpQueuedMessages();
+    EXPECT_TRUE(IsWindow(handler));
+    EXPECT_TRUE(ShellHasIcon(*tray));
+    Post(WM_LBUTTONDOWN);
+    Post(WM_LBUTTONUP);
+    ASSERT_TRUE(LogReaches(3));
+    EXPECT_EQ(log, (Log{"down L", "click", "up L"}));
+}
+
 TEST_F(TrayIconTest, WithoutDblClickHandlerEachClickComesAtRelease) {
     Post(WM_LBUTTONDOWN);
     Post(WM_LBUTTONUP);
@@ -138,7 +152,7 @@ TEST_F(TrayIconTest, WithDblClickHandlerASingleClickComesOneDoubleClickTimeLater
     Post(WM_LBUTTONUP);
     ASSERT_TRUE(LogReaches(2));
     EXPECT_EQ(log, (Log{"down L", "up L"}));
-    ASSERT_TRUE(LogReaches(3, 3000));
+    ASSERT_TRUE(LogReaches(3));
     EXPECT_EQ(log.back(), "click");
     EXPECT_GE(GetTickCount() - pressed, GetDoubleClickTime() / 2);  // coarse sanity bound
 }
@@ -226,7 +240,7 @@ TEST_F(TrayIconTest, HandlerThatFreesTheIconEndsTheSequence) {
     };
     Post(WM_LBUTTONDOWN);
     Post(WM_LBUTTONUP);
-    ASSERT_TRUE(PumpMessagesUntil([&] { return tray == nullptr; }, 2000));
+    ASSERT_TRUE(PumpMessagesUntil([&] { return tray == nullptr; }, kEventTimeoutMs));
     PumpMessagesFor(50);
     EXPECT_EQ(log, (Log{"down L", "click"}));  // no "up L" from a freed icon
 }
@@ -240,7 +254,7 @@ TEST_F(TrayIconTest, TaskbarBroadcastBringsBackAVisibleIconOnly) {
 
     // A real broadcast: the handler window is a top-level window, so it hears it.
     PostMessageW(HWND_BROADCAST, TTrayIcon::TaskbarCreatedMessage(), 0, 0);
-    EXPECT_TRUE(PumpMessagesUntil([&] { return ShellHasIcon(*tray); }, 2000));
+    EXPECT_TRUE(PumpMessagesUntil([&] { return ShellHasIcon(*tray); }, kEventTimeoutMs));
     EXPECT_FALSE(ShellHasIcon(hidden));
     EXPECT_FALSE(hidden.IconVisible());
 }
@@ -280,7 +294,7 @@ TEST_F(CyclingTest, CyclesThroughTheListAndStopsOnIntervalZero) {
     tray->SetCycleInterval(30);
     tray->SetCycleIcons(true);
     EXPECT_EQ(tray->IconIndex(), 0);  // cycling starts at the first icon
-    ASSERT_TRUE(PumpMessagesUntil([&] { return next.size() >= 6; }, 3000));
+    ASSERT_TRUE(PumpMessagesUntil([&] { return next.size() >= 6; }, kEventTimeoutMs));
     EXPECT_EQ(std::vector<int>(next.begin(), next.begin() + 6),
               (std::vector<int>{1, 2, 3, 0, 1, 2}));
     EXPECT_EQ(std::vector<int>(shown.begin(), shown.begin() + 6),
@@ -310,7 +324,7 @@ TEST_F(TrayIconTest, EnterOnceThenExitWhenThePointerLeaves) {
     EXPECT_EQ(log, (Log{"enter", "move 100,120", "move 100,120"}));
 
     SetCursorPos(300, 300);
-    ASSERT_TRUE(LogReaches(4, 1000));
+    ASSERT_TRUE(LogReaches(4));
     EXPECT_EQ(log.back(), "exit");
 }
 

@@ -8,6 +8,10 @@
 
 namespace lenzor::test_support {
 
+// How long a test waits for an event that must come: generous, since the machine running the
+// tests may be busy; a passing test never waits this long.
+inline constexpr DWORD kEventTimeoutMs = 15000;
+
 inline bool PumpMessagesUntil(const std::function<bool()>& done, DWORD timeoutMs) {
     DWORD start = GetTickCount();
     for (;;) {
@@ -28,6 +32,11 @@ inline bool PumpMessagesUntil(const std::function<bool()>& done, DWORD timeoutMs
 
 inline void PumpMessagesFor(DWORD ms) {
     PumpMessagesUntil(nullptr, ms);
+}
+
+// Handles every message already queued (posted ones in the order they were posted).
+inline void PumpQueuedMessages() {
+    PumpMessagesUntil([] { return true; }, 0);
 }
 
 // A solid 16x16 icon of one colour; the caller destroys it.
