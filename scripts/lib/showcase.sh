@@ -27,6 +27,7 @@ showcase_init() {
 }
 
 showcase_cleanup() {
+    set +e
     lenzor_stop
     [ -n "${WINEPREFIX:-}" ] && wineserver -k 2>/dev/null
     [ -n "$sc_xvfb" ] && kill "$sc_xvfb" 2>/dev/null
