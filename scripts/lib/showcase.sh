@@ -44,6 +44,7 @@ screen_start() {
 
 # Decorated=N: without a window manager Wine then draws the caption bars itself.
 prefix_ready() {
+    sc_dpi=$1
     export WINEPREFIX="$sc_build/wine-showcase/dpi$1"
     [ -f "$WINEPREFIX/.ready" ] && return 0
     rm -rf "$WINEPREFIX"
@@ -183,7 +184,8 @@ $settings" - -S
     # A click on the first tab gives the dialog the focus the host took; arrows turn the pages.
     local X Y
     eval "$(xdotool getwindowgeometry --shell "$sc_dialog" | grep -E '^(X|Y)=')"
-    xdotool mousemove $((X + 140)) $((Y + 31)) click 1 mousemove $((X + 300)) $((Y + 395))
+    xdotool mousemove $((X + 140 * sc_dpi / 96)) $((Y + 31 * sc_dpi / 96)) click 1 \
+        mousemove $((X + 300 * sc_dpi / 96)) $((Y + 395 * sc_dpi / 96))
     sleep 0.8
 }
 
