@@ -14,6 +14,10 @@ bool IsDelimiter(char c) {
 
 }  // namespace
 
+FileReadResult ReadFileBytes(const std::string& path, std::string& bytes) {
+    return ReadFileStart(path, std::string().max_size(), bytes);
+}
+
 const std::string& ProgramFolder() {
     static const std::string executableFolder = [] {
         const std::string path = ProgramPath();

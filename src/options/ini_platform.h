@@ -10,7 +10,7 @@ namespace lenzor {
 
 enum class FileReadResult { Read, Missing, Unreadable };
 
-// Paths are UTF-8.
+// Paths are UTF-8. (With the other file reads in file_system.h.)
 FileReadResult ReadFileBytes(const std::string& path, std::string& bytes);
 
 // Writes the bytes to a new file beside the target and moves it over the target in one step,

@@ -79,33 +79,6 @@ void SyncFolderOf(const std::string& path) {
 
 }  // namespace
 
-FileReadResult ReadFileBytes(const std::string& path, std::string& bytes) {
-    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        return errno == ENOENT || errno == ENOTDIR ? FileReadResult::Missing
-                                                   : FileReadResult::Unreadable;
-    }
-    std::string content;
-    char buffer[8192];
-    for (;;) {
-        ssize_t n = read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n < 0) {
-            close(fd);
-            return FileReadResult::Unreadable;
-        }
-        if (n == 0) {
-            break;
-        }
-        content.append(buffer, static_cast<std::size_t>(n));
-    }
-    close(fd);
-    bytes = std::move(content);
-    return FileReadResult::Read;
-}
-
 void ReplaceFileContents(const std::string& path, std::string_view bytes) {
     std::string target = ResolveLink(path);
     struct stat original;

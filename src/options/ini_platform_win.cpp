@@ -50,31 +50,6 @@ HANDLE CreateUniqueTemporary(const std::string& target, DWORD attributes, std::w
 
 }  // namespace
 
-FileReadResult ReadFileBytes(const std::string& path, std::string& bytes) {
-    HANDLE file = CreateFileW(Widen(path).c_str(), GENERIC_READ,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        DWORD error = GetLastError();
-        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND
-                   ? FileReadResult::Missing
-                   : FileReadResult::Unreadable;
-    }
-    std::string content;
-    char buffer[8192];
-    DWORD n = 0;
-    bool ok = true;
-    while ((ok = ReadFile(file, buffer, sizeof buffer, &n, nullptr) != 0) && n > 0) {
-        content.append(buffer, n);
-    }
-    CloseHandle(file);
-    if (!ok) {
-        return FileReadResult::Unreadable;
-    }
-    bytes = std::move(content);
-    return FileReadResult::Read;
-}
-
 void ReplaceFileContents(const std::string& path, std::string_view bytes) {
     std::wstring target = Widen(path);
     DWORD original = GetFileAttributesW(target.c_str());

@@ -5,11 +5,10 @@ keys), and checked on "Lenzor.ini", "Custom.ini" and screenshots.
 
     dialog_e2e.py CASE --wine-run scripts/wine-run.sh --host e2e_host.exe --lenzor Lenzor.exe
 """
-import argparse
 import sys
 import time
 
-from e2e_session import Session
+from e2e_session import Session, run_cases
 from lens_e2e import FRAME_COLOR, check_picture, lens_at
 
 FIRST_START_DONE = '[Common]\nFirstStart=0\n'
@@ -209,16 +208,5 @@ CASES = {'first_start': case_first_start, 'ok': case_ok, 'cancel': case_cancel,
          'preview': case_preview, 'language_build': case_language_build, 'exit': case_exit}
 
 
-def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument('case', choices=sorted(CASES))
-    parser.add_argument('--wine-run', required=True)
-    parser.add_argument('--host', required=True)
-    parser.add_argument('--lenzor', required=True)
-    args = parser.parse_args()
-    CASES[args.case](args)
-    print('e2e %s: ok' % args.case)
-
-
 if __name__ == '__main__':
-    sys.exit(main())
+    sys.exit(run_cases(CASES))

@@ -2,11 +2,11 @@
 screen with a known picture and keeps the focus) and a fresh copy of Lenzor.exe in a folder of
 its own, with the "Lenzor.ini" the test gives, started by the host under Wine.
 """
+import argparse
 import os
 import shutil
 import signal
 import subprocess
-import sys
 import tempfile
 import time
 
@@ -215,3 +215,15 @@ def windows_path(path):
     return 'Z:' + os.path.abspath(path).replace('/', '\\')
 
 
+
+
+def run_cases(cases):
+    """The command line of a test script: CASE --wine-run ... --host ... --lenzor ..."""
+    parser = argparse.ArgumentParser()
+    parser.add_argument('case', choices=sorted(cases))
+    parser.add_argument('--wine-run', required=True)
+    parser.add_argument('--host', required=True)
+    parser.add_argument('--lenzor', required=True)
+    args = parser.parse_args()
+    cases[args.case](args)
+    print('e2e %s: ok' % args.case)

@@ -13,11 +13,10 @@ pointer image with the pointer over Lenzor's tray menu.
 
     lens_e2e.py CASE --wine-run scripts/wine-run.sh --host e2e_host.exe --lenzor Lenzor.exe
 """
-import argparse
 import sys
 import time
 
-from e2e_session import SCREEN, Session
+from e2e_session import Session, run_cases
 
 FRAME_COLOR = (255, 140, 140)
 BRACKET_COLOR = (255, 0, 0)
@@ -203,16 +202,5 @@ CASES = {'corner': case_corner_tracker, 'negative': case_negative, 'follow': cas
          'tray': case_tray}
 
 
-def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument('case', choices=sorted(CASES))
-    parser.add_argument('--wine-run', required=True)
-    parser.add_argument('--host', required=True)
-    parser.add_argument('--lenzor', required=True)
-    args = parser.parse_args()
-    CASES[args.case](args)
-    print('e2e %s: ok' % args.case)
-
-
 if __name__ == '__main__':
-    sys.exit(main())
+    sys.exit(run_cases(CASES))
