@@ -1,32 +1,28 @@
 #!/usr/bin/env bash
-# The README's run command: set-up, build win64, start Lenzor.exe under Wine.
-# With $DISPLAY set Lenzor appears there; without one it runs on a private Xvfb, and a
-# screenshot of that screen, taken once the tray icon is up, is saved to build/run-screenshot.png.
+# The README's run command: set-up, build win64, then Lenzor.exe under Wine.
+# With $DISPLAY set it just runs Lenzor there. Without one it shows what Lenzor does on a private
+# Xvfb: a page of small text and a photo on the screen, Lenzor started from a fresh copy of its
+# folder with the lens on at fixed coordinates, the pointer on the text, a screenshot of the lens
+# in each contrast mode and one of the settings dialog's first page, in build/run/.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 bash scripts/setup.sh
 bash scripts/build.sh win64
-exe="$root/build/win64/app/Lenzor.exe"
-export LENZOR_WINE_ROOT="$root/build/win64/wine-run" LENZOR_KEEP_DISPLAY=1
+build="$root/build/win64"
 if [ -n "${DISPLAY:-}" ]; then
-    exec scripts/wine-run.sh "$exe" "$@"
+    export LENZOR_WINE_ROOT="$build/wine-run" LENZOR_KEEP_DISPLAY=1
+    exec scripts/wine-run.sh "$build/app/Lenzor.exe" "$@"
 fi
-fdfile=$(mktemp)
-Xvfb -displayfd 7 -screen 0 1280x800x24 -nolisten tcp 7>"$fdfile" 2>/dev/null &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null' EXIT
-for _ in $(seq 100); do [ -s "$fdfile" ] && break; sleep 0.05; done
-export DISPLAY=":$(tr -d '\n' < "$fdfile")"
-scripts/wine-run.sh "$exe" "$@" &
-runner=$!
-# The first start also creates the Wine prefix; wait until Lenzor's tray icon is up.
-for _ in $(seq 120); do
-    xdotool search --name "Wine System Tray" >/dev/null 2>&1 && break
-    sleep 0.5
-done
-sleep 2
-shot="$root/build/run-screenshot.png"
-import -window root "$shot" && echo "run: screenshot of display $DISPLAY saved to $shot"
-echo "run: Lenzor is running on Xvfb display $DISPLAY; press Ctrl+C to stop it."
-wait "$runner"
+
+source scripts/lib/showcase.sh
+showcase_init "$build"
+screen_start "$sc_screen"
+prefix_ready 96
+out="$root/build/run"
+rm -rf "$out"
+mkdir -p "$out"
+shoot_lenses "$out"
+shoot_dialog "$out" English 1
+echo "run: screenshots of Lenzor under Wine on a private display:"
+for f in "$out"/*.png; do echo "  $f"; done

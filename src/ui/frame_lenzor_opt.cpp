@@ -146,7 +146,7 @@ void TFrameLenzorOpt::CreateComponents() {
     Declare<TLabel>(f, PanelFixedPosOpt, "Label16", Bounds(10, 21, 40, 15), "Left");
     SELZLeftFixed =
         &Declare<TSpinEdit>(f, PanelFixedPosOpt, "SELZLeftFixed", Bounds(52, 17, 70, 23));
-    Declare<TLabel>(f, PanelFixedPosOpt, "Label17", Bounds(136, 21, 40, 15), "Top");
+    Declare<TLabel>(f, PanelFixedPosOpt, "Label17", Bounds(128, 21, 48, 15), "Top");
     SELZTopFixed =
         &Declare<TSpinEdit>(f, PanelFixedPosOpt, "SELZTopFixed", Bounds(178, 17, 70, 23));
     CBTakeCoordsFromPreview =

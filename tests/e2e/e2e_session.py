@@ -40,20 +40,26 @@ class Shot:
 class Session:
     """Xvfb, the host and Lenzor.exe for one test case."""
 
-    def __init__(self, args, ini=None, arguments=(), extra_files=()):
+    def __init__(self, args, ini=None, arguments=(), extra_files=(), program_dir=None):
         """ini: the text of Lenzor.ini (None: no file, a first start); arguments: Lenzor's
-        command line; extra_files: (source, name) pairs copied beside the program."""
+        command line; extra_files: (source, name) pairs copied beside the program;
+        program_dir: a folder that already holds Lenzor.exe, used in place of a fresh copy."""
         self.args = args
         self.ini = ini
         self.arguments = list(arguments)
         self.extra_files = list(extra_files)
+        self.given_program_dir = program_dir
 
     def __enter__(self):
         self.dir = tempfile.mkdtemp(prefix='lenzor-e2e-')
-        self.program_dir = os.path.join(self.dir, 'Lenzor')
-        os.mkdir(self.program_dir)
-        self.exe = os.path.join(self.program_dir, 'Lenzor.exe')
-        shutil.copy(self.args.lenzor, self.exe)
+        if self.given_program_dir:
+            self.program_dir = self.given_program_dir
+            self.exe = os.path.join(self.program_dir, 'Lenzor.exe')
+        else:
+            self.program_dir = os.path.join(self.dir, 'Lenzor')
+            os.mkdir(self.program_dir)
+            self.exe = os.path.join(self.program_dir, 'Lenzor.exe')
+            shutil.copy(self.args.lenzor, self.exe)
         for source, name in self.extra_files:
             target = os.path.join(self.program_dir, name)
             if os.path.isdir(source):

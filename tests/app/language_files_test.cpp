@@ -1,0 +1,119 @@
+// The shipped language files against the template the program writes with "-L": English.ini is
+// that template byte for byte, and every other language has exactly the template's keys.
+#include "fake_platform.h"
+
+#include "../options/temp_folder.h"
+#include "lang/ini_lang.h"
+#include "options/file_system.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace lenzor {
+namespace {
+
+const std::string kLanguageFolder = LENZOR_LANGUAGE_FOLDER;
+const std::string kRegenerate = "regenerate it with: bash scripts/make-english-ini.sh";
+
+// The Custom.ini a fresh program folder gets from "-L" and one showing of the dialog.
+std::string FreshTemplate() {
+    TempFolder folder;
+    SetProgramFolder(folder.File(""));
+    std::string bytes;
+    {
+        testing::FakePlatform platform;
+        TForm1 form(platform, {"-L"});
+        platform.form = &form;
+        form.FormCreate();
+        form.Show();
+        bytes = ReadBytes(folder.File("Custom.ini"));
+    }
+    ReleaseCurrentLanguageFile();
+    SetProgramFolder("");
+    return bytes;
+}
+
+std::string Lower(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+// "section/key" of every entry, in lower case, as the program matches them.
+std::set<std::string> Keys(std::string text) {
+    if (text.rfind("\xEF\xBB\xBF", 0) == 0) {
+        text.erase(0, 3);
+    }
+    std::set<std::string> keys;
+    std::string section;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        end = end == std::string::npos ? text.size() : end;
+        std::string line = text.substr(start, end - start);
+        start = end + 1;
+        line.erase(0, line.find_first_not_of(" \t\r"));
+        line.erase(line.find_last_not_of(" \t\r") + 1);
+        if (line.empty() || line[0] == ';') {
+            continue;
+        }
+        if (line.front() == '[' && line.back() == ']') {
+            section = Lower(line.substr(1, line.size() - 2));
+        } else if (std::size_t equals = line.find('='); equals != std::string::npos) {
+            std::string key = line.substr(0, equals);
+            key.erase(key.find_last_not_of(" \t") + 1);
+            keys.insert(section + "/" + Lower(key));
+        }
+    }
+    return keys;
+}
+
+std::vector<std::string> Difference(const std::set<std::string>& a,
+                                    const std::set<std::string>& b) {
+    std::vector<std::string> result;
+    std::set_difference(a.begin(), a.end(), b.begin(), b.end(), std::back_inserter(result));
+    return result;
+}
+
+TEST(LanguageFiles, EnglishIsTheTemplateAndTheOthersHaveExactlyItsKeys) {
+    const std::string fresh = FreshTemplate();
+    ASSERT_FALSE(fresh.empty());
+    const std::string shipped = ReadBytes(kLanguageFolder + "/English.ini");
+    if (shipped != fresh) {
+        const auto [at, _] =
+            std::mismatch(shipped.begin(), shipped.end(), fresh.begin(), fresh.end());
+        const std::size_t line = shipped.find_last_of('\n', at - shipped.begin()) + 1;
+        ADD_FAILURE() << "assets/Language/English.ini is not the program's template from byte "
+                      << (at - shipped.begin()) << " on: \n  shipped: "
+                      << shipped.substr(line, shipped.find('\n', line) - line)
+                      << "\n  written: " << fresh.substr(line, fresh.find('\n', line) - line)
+                      << "\n"
+                      << kRegenerate;
+    }
+
+    const std::set<std::string> wanted = Keys(fresh);
+    int translations = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(PathFromUtf8(kLanguageFolder))) {
+        const std::string name = entry.path().filename().string();
+        if (entry.path().extension() != ".ini" || name == "English.ini") {
+            continue;
+        }
+        SCOPED_TRACE(name);
+        ++translations;
+        const std::string bytes = ReadBytes(kLanguageFolder + "/" + name);
+        EXPECT_EQ(bytes.rfind("\xEF\xBB\xBF", 0), 0u) << "not UTF-8 with a byte-order mark";
+        const std::set<std::string> keys = Keys(bytes);
+        EXPECT_EQ(Difference(wanted, keys), std::vector<std::string>{}) << "missing keys";
+        EXPECT_EQ(Difference(keys, wanted), std::vector<std::string>{})
+            << "keys not in the template";
+    }
+    EXPECT_GE(translations, 2);  // German and Russian
+}
+
+}  // namespace
+}  // namespace lenzor
