@@ -161,9 +161,9 @@ BENCHMARK(BM_PixelPassGammaReference)->Apply(Sizes);
 BENCHMARK(BM_PixelPassNoiseReference)->Apply(Sizes);
 
 // One lens redraw: the new grab goes into the source, then the mode's assignments follow.
-void RunLens(benchmark::State& state, const std::function<void(TOrImage&)>& applyEffects) {
+void RunLens(benchmark::State& state, const std::function<void(TOrImageEngine&)>& applyEffects) {
     const Bitmap24 grab = ScreenLike(state.range(0), state.range(1));
-    TOrImage image;
+    TOrImageEngine image;
     for (auto _ : state) {
         image.MutablePictureOriginal() = grab;
         image.SourceChanged();
@@ -174,7 +174,7 @@ void RunLens(benchmark::State& state, const std::function<void(TOrImage&)>& appl
 }
 
 void BM_LensFixedGamma(benchmark::State& state) {
-    RunLens(state, [](TOrImage& image) {
+    RunLens(state, [](TOrImageEngine& image) {
         image.SetPicContrast(kGamma.contrast);
         image.SetPicBrightness(kGamma.brightness);
         image.SetPicSaturation(kGamma.saturation);
@@ -188,7 +188,7 @@ void BM_LensBrokenTV3(benchmark::State& state) {
     constexpr int kLevel = 3;
     constexpr int kFrames = 26;
     const Bitmap24 grab = ScreenLike(state.range(0), state.range(1));
-    TOrImage image;
+    TOrImageEngine image;
     for (auto _ : state) {
         SetRandomSeed(2026);
         image.ResetEffects();

@@ -14,6 +14,7 @@
 #include "ui/frame_lenzor_opt.h"
 #include "ui/image.h"
 #include "ui/menu.h"
+#include "ui/or_image.h"
 #include "ui/page_control.h"
 #include "ui/range_controls.h"
 #include "ui/std_controls.h"
@@ -58,7 +59,7 @@ void TForm1::CreateComponents() {
     OnCloseQuery = [this](TComponent&, bool& canClose) { FormCloseQuery(canClose); };
     OnClose = [this](TComponent&) { FormClose(); };
 
-    Image1 = &Declare<TImage>(f, &f, "Image1", Bounds(0, 0, 109, 350));
+    Image1 = &Declare<TOrImage>(f, &f, "Image1", Bounds(0, 0, 109, 350));
     Image1->SetAlign(TAlign::alLeft);
     PaintBox1 = &Declare<TPaintBox>(f, &f, "PaintBox1", Bounds(6, 314, 97, 28));
     PaintBox1->SetCursor(TCursor::crHandPoint);
@@ -124,7 +125,7 @@ void TForm1::CreateComponents() {
     PanelProVersionAdvertise =
         &Declare<TPanel>(f, nullptr, "PanelProVersionAdvertise", Bounds(0, 0, 402, 320));
     PanelProVersionAdvertise->SetBevelOuter(TBevelCut::bvNone);
-    Image3 = &Declare<TImage>(f, PanelProVersionAdvertise, "Image3", Bounds(8, 6, 386, 80));
+    Image3 = &Declare<TOrImage>(f, PanelProVersionAdvertise, "Image3", Bounds(8, 6, 386, 80));
     Image3->SetStretch(true);
     Image3->SetCursor(TCursor::crHandPoint);
     Image3->SetHint("Visit  Lenzor Pro  page...");
@@ -171,14 +172,14 @@ void TForm1::CreateComponents() {
 
 // The pictures are the program's resources; a picture missing from them leaves its place empty.
 void TForm1::LoadPictures() {
-    Image1->SetBitmap(FPlatform.BitmapResource("STRIP"));
+    Image1->SetPictureOriginal(FPlatform.BitmapResource("STRIP"));
     Image2->SetIcon("GENERALICON");
     FrameLenzorOpt1->Image1->SetIcon("LENSICON");
     FrameLenzorOpt1->Image4->SetIcon("LENSICON");
     const std::string banner = FPlatform.DataResource("PROBANNER");
     if (!banner.empty()) {
         try {
-            Image3->SetJpeg(reinterpret_cast<const std::uint8_t*>(banner.data()), banner.size());
+            Image3->SetPictureOriginalJpeg(reinterpret_cast<const std::uint8_t*>(banner.data()), banner.size());
         } catch (const EImageError&) {
         }
     }

@@ -24,6 +24,7 @@ class TOptStorageINIFile;
 class TOptSystem;
 class TFrameLenzorOpt;
 class TImage;
+class TOrImage;
 class TPaintBox;
 class TPanel;
 class TLabel;
@@ -113,7 +114,7 @@ public:
     void LoadDialogControls();
 
     // Components, in creation order.
-    TImage* Image1;
+    TOrImage* Image1;
     TPaintBox* PaintBox1;
     TPanel* Panel2;
     TPanel* Panel1;
@@ -133,7 +134,7 @@ public:
     THotKey* HotKey1;
     TLabel* Label3;
     TPanel* PanelProVersionAdvertise;
-    TImage* Image3;
+    TOrImage* Image3;
     TMemo* outMemoProAdv;
     TLabel* Label4;
     TPanel* PanelAbout;

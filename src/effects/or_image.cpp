@@ -38,7 +38,10 @@ int StructuralLimit(Structural kind) {
 
 }  // namespace
 
-struct TOrImage::State {
+struct TOrImageEngine::State {
+    explicit State(TOrImageEngine& engine) : owner(engine) {}
+
+    TOrImageEngine& owner;  // told after every change of what the display shows
     Bitmap24 original;
     Bitmap24 display;
     // The layers are caches of the current source; their memory is kept while they count as
@@ -172,6 +175,7 @@ struct TOrImage::State {
         }
         CheckRowWidth(original, kMaxPixelRowPixels);
         displayStale = true;
+        owner.DisplayChanged();
     }
 
     // Renders the display from the state of the last rebuild. Deferred to here because the lens
@@ -204,56 +208,58 @@ struct TOrImage::State {
     }
 };
 
-TOrImage::TOrImage() : s_(std::make_unique<State>()) {}
-TOrImage::~TOrImage() = default;
+TOrImageEngine::TOrImageEngine() : s_(std::make_unique<State>(*this)) {}
+TOrImageEngine::~TOrImageEngine() = default;
 
-void TOrImage::SetPictureOriginal(const Bitmap24& picture) {
+void TOrImageEngine::SetPictureOriginal(const Bitmap24& picture) {
     s_->original = picture;
     SourceChanged();
 }
 
-void TOrImage::SetPictureOriginalJpeg(const uint8_t* data, std::size_t size) {
+void TOrImageEngine::SetPictureOriginalJpeg(const uint8_t* data, std::size_t size) {
     Bitmap24 decoded = DecodeJpeg(data, size);
     s_->original = std::move(decoded);
     SourceChanged();
 }
 
-const Bitmap24& TOrImage::PictureOriginal() const {
+const Bitmap24& TOrImageEngine::PictureOriginal() const {
     return s_->original;
 }
 
-Bitmap24& TOrImage::MutablePictureOriginal() {
+Bitmap24& TOrImageEngine::MutablePictureOriginal() {
     s_->RenderIfStale();  // the pending display belongs to the picture about to be overwritten
     s_->DropLayers();
     return s_->original;
 }
 
-void TOrImage::SourceChanged() {
+void TOrImageEngine::SourceChanged() {
     s_->DropLayers();
     s_->displayStale = false;
     if (!s_->HasGraphic()) {
         s_->display.SetSize(0, 0);
+        DisplayChanged();
         return;
     }
     try {
         s_->Rebuild();  // the display is rendered from the new source when it is read
     } catch (...) {
         s_->display = s_->original;  // a refused picture is shown without effects
+        DisplayChanged();
         throw;
     }
 }
 
-void TOrImage::SetPictureOriginalSize(int width, int height) {
+void TOrImageEngine::SetPictureOriginalSize(int width, int height) {
     MutablePictureOriginal().SetSize(width, height);
     SourceChanged();
 }
 
-const Bitmap24& TOrImage::DisplayPicture() const {
+const Bitmap24& TOrImageEngine::DisplayPicture() const {
     s_->RenderIfStale();
     return s_->display;
 }
 
-void TOrImage::ResetEffects() {
+void TOrImageEngine::ResetEffects() {
     s_->pixel = PixelEffects{};
     s_->colorNoise = 0;
     s_->monoNoise = 0;
@@ -261,161 +267,162 @@ void TOrImage::ResetEffects() {
     s_->DropLayers();
     s_->displayStale = false;
     s_->display = s_->original;
+    DisplayChanged();
 }
 
-void TOrImage::RebuildEffects() {
+void TOrImageEngine::RebuildEffects() {
     s_->Rebuild();
 }
 
-int TOrImage::PicBrightness() const {
+int TOrImageEngine::PicBrightness() const {
     return s_->pixel.brightness;
 }
-void TOrImage::SetPicBrightness(int value) {
+void TOrImageEngine::SetPicBrightness(int value) {
     s_->pixel.brightness = std::clamp(value, -255, 255);
     s_->Rebuild();
 }
 
-int TOrImage::PicContrast() const {
+int TOrImageEngine::PicContrast() const {
     return s_->pixel.contrast;
 }
-void TOrImage::SetPicContrast(int value) {
+void TOrImageEngine::SetPicContrast(int value) {
     s_->pixel.contrast = std::max(value, -255);
     s_->Rebuild();
 }
 
-bool TOrImage::PicGrayScale() const {
+bool TOrImageEngine::PicGrayScale() const {
     return s_->pixel.grayScale;
 }
-void TOrImage::SetPicGrayScale(bool value) {
+void TOrImageEngine::SetPicGrayScale(bool value) {
     s_->pixel.grayScale = value;
     s_->Rebuild();
 }
 
-int TOrImage::PicLightness() const {
+int TOrImageEngine::PicLightness() const {
     return s_->pixel.lightness;
 }
-void TOrImage::SetPicLightness(int value) {
+void TOrImageEngine::SetPicLightness(int value) {
     s_->pixel.lightness = std::min(value, 255);
     s_->Rebuild();
 }
 
-int TOrImage::PicDarkness() const {
+int TOrImageEngine::PicDarkness() const {
     return s_->pixel.darkness;
 }
-void TOrImage::SetPicDarkness(int value) {
+void TOrImageEngine::SetPicDarkness(int value) {
     s_->pixel.darkness = std::min(value, 255);
     s_->Rebuild();
 }
 
-int TOrImage::PicSaturation() const {
+int TOrImageEngine::PicSaturation() const {
     return s_->pixel.saturation;
 }
-void TOrImage::SetPicSaturation(int value) {
+void TOrImageEngine::SetPicSaturation(int value) {
     s_->pixel.saturation = std::max(value, -255);
     s_->Rebuild();
 }
 
-int TOrImage::PicSplitlight() const {
+int TOrImageEngine::PicSplitlight() const {
     return s_->pixel.splitlight;
 }
-void TOrImage::SetPicSplitlight(int value) {
+void TOrImageEngine::SetPicSplitlight(int value) {
     s_->pixel.splitlight = std::clamp(value, 0, 10);
     s_->Rebuild();
 }
 
-bool TOrImage::PicInvert() const {
+bool TOrImageEngine::PicInvert() const {
     return s_->pixel.invert;
 }
-void TOrImage::SetPicInvert(bool value) {
+void TOrImageEngine::SetPicInvert(bool value) {
     s_->pixel.invert = value;
     s_->Rebuild();
 }
 
-int TOrImage::PicPosterize() const {
+int TOrImageEngine::PicPosterize() const {
     return s_->pixel.posterize;
 }
-void TOrImage::SetPicPosterize(int value) {
+void TOrImageEngine::SetPicPosterize(int value) {
     s_->pixel.posterize = std::max(value, 0);
     s_->pixel.solorize = 0;
     s_->Rebuild();
 }
 
-int TOrImage::PicSolorize() const {
+int TOrImageEngine::PicSolorize() const {
     return s_->pixel.solorize;
 }
-void TOrImage::SetPicSolorize(int value) {
+void TOrImageEngine::SetPicSolorize(int value) {
     s_->pixel.solorize = std::clamp(value, 0, 255);
     s_->pixel.posterize = 0;
     s_->Rebuild();
 }
 
-int TOrImage::PicColorNoise() const {
+int TOrImageEngine::PicColorNoise() const {
     return s_->colorNoise;
 }
-void TOrImage::SetPicColorNoise(int value) {
+void TOrImageEngine::SetPicColorNoise(int value) {
     s_->SetNoise(Noise::Color, value);
 }
 
-int TOrImage::PicMonoNoise() const {
+int TOrImageEngine::PicMonoNoise() const {
     return s_->monoNoise;
 }
-void TOrImage::SetPicMonoNoise(int value) {
+void TOrImageEngine::SetPicMonoNoise(int value) {
     s_->SetNoise(Noise::Mono, value);
 }
 
-bool TOrImage::PicEmboss() const {
+bool TOrImageEngine::PicEmboss() const {
     return s_->structural[kEmboss] != 0;
 }
-void TOrImage::SetPicEmboss(bool value) {
+void TOrImageEngine::SetPicEmboss(bool value) {
     s_->SetStructural(kEmboss, value ? 1 : 0);
 }
 
-int TOrImage::PicMosaic() const {
+int TOrImageEngine::PicMosaic() const {
     return s_->structural[kMosaic];
 }
-void TOrImage::SetPicMosaic(int value) {
+void TOrImageEngine::SetPicMosaic(int value) {
     s_->SetStructural(kMosaic, value);
 }
 
-int TOrImage::PicSplitBlur() const {
+int TOrImageEngine::PicSplitBlur() const {
     return s_->structural[kSplitBlur];
 }
-void TOrImage::SetPicSplitBlur(int value) {
+void TOrImageEngine::SetPicSplitBlur(int value) {
     s_->SetStructural(kSplitBlur, value);
 }
 
-int TOrImage::PicGaussianBlur() const {
+int TOrImageEngine::PicGaussianBlur() const {
     return s_->structural[kGaussianBlur];
 }
-void TOrImage::SetPicGaussianBlur(int value) {
+void TOrImageEngine::SetPicGaussianBlur(int value) {
     s_->SetStructural(kGaussianBlur, value);
 }
 
-int TOrImage::PicAntiAlias() const {
+int TOrImageEngine::PicAntiAlias() const {
     return s_->structural[kAntiAlias];
 }
-void TOrImage::SetPicAntiAlias(int value) {
+void TOrImageEngine::SetPicAntiAlias(int value) {
     s_->SetStructural(kAntiAlias, value);
 }
 
-int TOrImage::PicTrace() const {
+int TOrImageEngine::PicTrace() const {
     return s_->structural[kTrace];
 }
-void TOrImage::SetPicTrace(int value) {
+void TOrImageEngine::SetPicTrace(int value) {
     s_->SetStructural(kTrace, value);
 }
 
-int TOrImage::PicTile() const {
+int TOrImageEngine::PicTile() const {
     return s_->structural[kTile];
 }
-void TOrImage::SetPicTile(int value) {
+void TOrImageEngine::SetPicTile(int value) {
     s_->SetStructural(kTile, value);
 }
 
-bool TOrImage::HasNoiseLayer() const {
+bool TOrImageEngine::HasNoiseLayer() const {
     return s_->hasNoise;
 }
-bool TOrImage::HasFilteredLayer() const {
+bool TOrImageEngine::HasFilteredLayer() const {
     return s_->hasFiltered;
 }
 

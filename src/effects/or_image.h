@@ -1,6 +1,7 @@
-// TOrImage: the effect image engine. It keeps a source picture (PictureOriginal) and rebuilds
-// a display picture from it through a fixed chain of pixel effects after every change of the
-// source or of an effect property. Window-free: the lens uses it purely as an engine.
+// TOrImageEngine: the effect image engine. It keeps a source picture (PictureOriginal) and
+// rebuilds a display picture from it through a fixed chain of pixel effects after every change
+// of the source or of an effect property. Window-free: the lens uses it purely as an engine; the
+// TOrImage control (ui/or_image.h) shows its display picture on a form.
 #pragma once
 
 #include "effects/bitmap.h"
@@ -11,12 +12,12 @@
 
 namespace lenzor {
 
-class TOrImage {
+class TOrImageEngine {
 public:
-    TOrImage();
-    ~TOrImage();
-    TOrImage(const TOrImage&) = delete;
-    TOrImage& operator=(const TOrImage&) = delete;
+    TOrImageEngine();
+    virtual ~TOrImageEngine();
+    TOrImageEngine(const TOrImageEngine&) = delete;
+    TOrImageEngine& operator=(const TOrImageEngine&) = delete;
 
     // Source picture: a copy of the given bitmap (an empty one clears the display).
     void SetPictureOriginal(const Bitmap24& picture);
@@ -93,6 +94,11 @@ public:
     // Layer caches, visible for tests.
     bool HasNoiseLayer() const;
     bool HasFilteredLayer() const;
+
+protected:
+    // After every change of what the display picture shows (a new source, a rebuild, a reset);
+    // a control showing the picture repaints here. Its pixels may still be pending.
+    virtual void DisplayChanged() {}
 
 private:
     struct State;

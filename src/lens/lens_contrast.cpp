@@ -24,7 +24,7 @@ int64_t Draw(int64_t range) {
     return Random(SaturateInt32(range));
 }
 
-void ApplyBrokenTV(TOrImage& image, int64_t level) {
+void ApplyBrokenTV(TOrImageEngine& image, int64_t level) {
     const int64_t a = Draw(level + 10);
     const int64_t b = Draw(level + 10);
     if (a == b) {
@@ -45,7 +45,7 @@ bool UsesEngine(int mode) {
 
 }  // namespace
 
-void ApplyContrastEffects(TOrImage& image, int mode, const ContrastSettings& settings) {
+void ApplyContrastEffects(TOrImageEngine& image, int mode, const ContrastSettings& settings) {
     if (mode == cmFixedGamma) {
         image.SetPicContrast(settings.fixedContrast);
         image.SetPicBrightness(settings.fixedBrightness);
@@ -55,7 +55,7 @@ void ApplyContrastEffects(TOrImage& image, int mode, const ContrastSettings& set
     }
 }
 
-Bitmap24& PrepareGrabTarget(int mode, TOrImage& engine, Bitmap24& ownGrab, int grabWidth,
+Bitmap24& PrepareGrabTarget(int mode, TOrImageEngine& engine, Bitmap24& ownGrab, int grabWidth,
                             int grabHeight) {
     if (!UsesEngine(mode)) {
         return ownGrab;
@@ -70,7 +70,7 @@ Bitmap24& PrepareGrabTarget(int mode, TOrImage& engine, Bitmap24& ownGrab, int g
     return engine.MutablePictureOriginal();
 }
 
-void RenderContrastStage(int mode, const ContrastSettings& settings, TOrImage& engine,
+void RenderContrastStage(int mode, const ContrastSettings& settings, TOrImageEngine& engine,
                          Bitmap24& grab, const LensPicture& picture) {
     if (UsesEngine(mode)) {
         if (&grab != &engine.PictureOriginal()) {

@@ -35,7 +35,7 @@ LensBorder BorderFor(int mode) {
 
 TLenzor::TLenzor(LensSystem& system, std::unique_ptr<LensWindow> window)
     : system_(system), window_(AddOwned(std::move(window))),
-      effectImage_(AddOwned(std::make_unique<TOrImage>())),
+      effectImage_(AddOwned(std::make_unique<TOrImageEngine>())),
       layeredSupported_(system.IsWin2000OrLater()) {
     window_->Resize(kDefaultSide, kDefaultSide);
     savedExStyle_ = window_->ExStyle();

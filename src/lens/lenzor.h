@@ -87,7 +87,7 @@ public:
     bool LayeredSupported() const { return layeredSupported_; }
     const LensRect& VacatedRect() const { return vacatedRect_; }
     LensPoint LastPointer() const { return lastPointer_; }
-    const TOrImage& EffectImage() const { return *effectImage_; }
+    const TOrImageEngine& EffectImage() const { return *effectImage_; }
 
 private:
     uint32_t ExStyleFor(int mode) const;
@@ -96,7 +96,7 @@ private:
 
     LensSystem& system_;
     LensWindow* window_;
-    TOrImage* effectImage_;
+    TOrImageEngine* effectImage_;
     bool layeredSupported_;
     bool mouseThrough_ = false;
     bool holdPosition_ = false;

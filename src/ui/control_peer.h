@@ -28,6 +28,7 @@ enum class ControlChange {
     Range,
     HotKey,
     Picture,
+    RepaintNow,  // the picture changed and is to be painted before anything else happens
     ActivePage,
     PageIndex,
     Style,

@@ -1,6 +1,7 @@
 #include "ui/graphic_peers_win.h"
 
 #include "effects/bitmap24_win.h"
+#include "ui/or_image.h"
 #include "ui/std_controls.h"
 #include "ui/unicode_win.h"
 
@@ -113,8 +114,11 @@ PicturePeer::~PicturePeer() {
 }
 
 void PicturePeer::Update(ControlChange what) {
-    if (what == ControlChange::Picture) {
+    if (what == ControlChange::Picture || what == ControlChange::RepaintNow) {
         InvalidateRect(Handle(), nullptr, FALSE);
+    }
+    if (what == ControlChange::RepaintNow) {
+        UpdateWindow(Handle());
     }
 }
 
@@ -149,6 +153,30 @@ void PicturePeer::Paint(HDC dc, const RECT&) {
                        DI_NORMAL);
         }
     }
+}
+
+// Effect image
+
+LRESULT EffectImagePeer::OwnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto& image = static_cast<TOrImage&>(Control());
+    switch (message) {
+    case WM_MOUSEMOVE:
+        if (!tracking_) {
+            TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, hwnd, 0};
+            tracking_ = TrackMouseEvent(&track) != FALSE;
+            image.MouseEnter();
+        }
+        image.MouseMove(ScaleFromDpi(GET_X_LPARAM(lParam), Dpi()),
+                        ScaleFromDpi(GET_Y_LPARAM(lParam), Dpi()));
+        break;
+    case WM_MOUSELEAVE:
+        tracking_ = false;
+        image.MouseExit();
+        return 0;
+    default:
+        break;
+    }
+    return PicturePeer::OwnMessage(hwnd, message, wParam, lParam);
 }
 
 // Paint box

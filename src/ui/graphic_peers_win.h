@@ -55,6 +55,19 @@ private:
     SIZE iconSize_{};
 };
 
+// The effect image: a picture peer that also tells its control when the pointer enters, moves
+// over and leaves it.
+class EffectImagePeer : public PicturePeer {
+public:
+    using PicturePeer::PicturePeer;
+
+protected:
+    LRESULT OwnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    bool tracking_ = false;
+};
+
 class PaintBoxPeer : public GraphicPeer {
 public:
     using GraphicPeer::GraphicPeer;

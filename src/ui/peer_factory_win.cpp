@@ -4,6 +4,7 @@
 #include "ui/form_peer_win.h"
 #include "ui/graphic_peers_win.h"
 #include "ui/image.h"
+#include "ui/or_image.h"
 #include "ui/page_control.h"
 #include "ui/page_peers_win.h"
 #include "ui/range_peers_win.h"
@@ -27,6 +28,16 @@ PictureView ImageView(const TImage& image) {
         view.bitmap = &picture.Bitmap();
     } else if (picture.GetKind() == TPicture::Kind::Icon) {
         view.iconResource = picture.IconResource();
+    }
+    view.destination = image.DestinationRect();
+    view.transparent = image.Transparent();
+    return view;
+}
+
+PictureView EffectImageView(const TOrImage& image) {
+    PictureView view;
+    if (!image.DisplayPicture().Empty()) {
+        view.bitmap = &image.DisplayPicture();
     }
     view.destination = image.DestinationRect();
     view.transparent = image.Transparent();
@@ -86,6 +97,9 @@ std::unique_ptr<ControlPeer> Win32PeerFactory::CreatePeer(TControl& control) {
     }
     if (dynamic_cast<TPanel*>(&control)) {
         return Make<PanelPeer>(control);
+    }
+    if (auto* image = dynamic_cast<TOrImage*>(&control)) {
+        return Make<EffectImagePeer>(control, [image] { return EffectImageView(*image); });
     }
     if (auto* image = dynamic_cast<TImage*>(&control)) {
         return Make<PicturePeer>(control, [image] { return ImageView(*image); });

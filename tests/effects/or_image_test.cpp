@@ -21,7 +21,7 @@ protected:
     void SetUp() override { savedSeed_ = RandomSeed(); }
     void TearDown() override { SetRandomSeed(savedSeed_); }
 
-    TOrImage image_;
+    TOrImageEngine image_;
     const Bitmap24 picture_ = test::RandomPicture(21, 15, 11);
     uint32_t savedSeed_ = 0;
 };
@@ -45,11 +45,11 @@ TEST_F(OrImageTest, SettersClampTheirValues) {
     EXPECT_EQ(image_.PicSolorize(), 255);
     image_.SetPicColorNoise(-4);
     EXPECT_EQ(image_.PicColorNoise(), 0);
-    const std::pair<void (TOrImage::*)(int), int (TOrImage::*)() const> limited[] = {
-        {&TOrImage::SetPicSplitBlur, &TOrImage::PicSplitBlur},
-        {&TOrImage::SetPicGaussianBlur, &TOrImage::PicGaussianBlur},
-        {&TOrImage::SetPicAntiAlias, &TOrImage::PicAntiAlias},
-        {&TOrImage::SetPicTrace, &TOrImage::PicTrace}};
+    const std::pair<void (TOrImageEngine::*)(int), int (TOrImageEngine::*)() const> limited[] = {
+        {&TOrImageEngine::SetPicSplitBlur, &TOrImageEngine::PicSplitBlur},
+        {&TOrImageEngine::SetPicGaussianBlur, &TOrImageEngine::PicGaussianBlur},
+        {&TOrImageEngine::SetPicAntiAlias, &TOrImageEngine::PicAntiAlias},
+        {&TOrImageEngine::SetPicTrace, &TOrImageEngine::PicTrace}};
     const int limits[] = {255, 50, 50, 10};
     for (int i = 0; i < 4; ++i) {
         (image_.*limited[i].first)(1000);
@@ -157,8 +157,8 @@ TEST_F(OrImageTest, NewSourceDropsLayersAndRebuildsThemWithTheKeptEffects) {
 }
 
 TEST_F(OrImageTest, DisplayShowsTheLastRebuildWhetherReadAfterEachSetterOrOnce) {
-    TOrImage readOnce;
-    for (TOrImage* image : {&image_, &readOnce}) {
+    TOrImageEngine readOnce;
+    for (TOrImageEngine* image : {&image_, &readOnce}) {
         SetRandomSeed(3);
         image->SetPictureOriginal(picture_);
         image->SetPicColorNoise(200);

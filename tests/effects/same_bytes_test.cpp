@@ -27,7 +27,7 @@ uint64_t Fold(uint64_t hash, const Bitmap24& picture) {
 TEST(SameBytes, SeededRunThroughEveryEffectHasTheKnownFingerprint) {
     const uint32_t savedSeed = RandomSeed();
     SetRandomSeed(20240601);
-    TOrImage image;
+    TOrImageEngine image;
     const std::vector<std::function<void()>> steps = {
         [&] { image.SetPictureOriginal(test::RandomPicture(41, 29, 123)); },
         [&] { image.SetPicColorNoise(300); },

@@ -71,7 +71,7 @@ TEST(SmallSizes, KernelsStayInsideAndLeaveTooSmallPicturesAlone) {
 TEST(SmallSizes, EveryEffectOfTheEngineRunsOnTinyPictures) {
     for (auto [w, h] : SmallSizes()) {
         SCOPED_TRACE(testing::Message() << w << "x" << h);
-        TOrImage image;
+        TOrImageEngine image;
         image.SetPicColorNoise(20);
         image.SetPicGrayScale(true);
         image.SetPicSplitlight(2);

@@ -32,7 +32,7 @@ protected:
     }
 
     Bitmap24 grab;
-    TOrImage engine;
+    TOrImageEngine engine;
 
 private:
     uint32_t savedSeed_ = 0;

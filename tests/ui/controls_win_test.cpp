@@ -410,6 +410,31 @@ TEST(PictureWin, StretchesAndLeavesOutTheBottomLeftColour) {
     DeleteDC(dc);
 }
 
+TEST_F(ControlsWinTest, EffectImageShowsItsEffectsAndFollowsThePointer) {
+    HWND strip = Hwnd(*g.Image1);
+    Bitmap24 red(20, 20);
+    for (int y = 0; y < 20; ++y) {
+        for (int x = 0; x < 20; ++x) {
+            red.SetPixelColor(x, y, 0x0000FF);
+        }
+    }
+    g.Image1->SetStretch(false);
+    g.Image1->SetPictureOriginal(red);
+    g.Image1->SetPicInvert(true);
+    UpdateWindow(strip);
+    HDC dc = GetDC(strip);
+    EXPECT_EQ(GetPixel(dc, 5, 5), RGB(0, 255, 255));  // red, inverted
+    ReleaseDC(strip, dc);
+
+    g.Image1->OnMouseEnter = Record("enter");
+    g.Image1->OnMouseExit = Record("exit");
+    SendMessageW(strip, WM_MOUSEMOVE, 0, MAKELPARAM(2, 3));
+    EXPECT_TRUE(g.Image1->MouseInside());
+    SendMessageW(strip, WM_MOUSELEAVE, 0, 0);
+    EXPECT_FALSE(g.Image1->MouseInside());
+    EXPECT_EQ(events, (std::vector<std::string>{"enter", "exit"}));
+}
+
 TEST_F(ControlsWinTest, AFormDestroyedByItsOwnButtonGoesAfterTheClick) {
     HWND form = Hwnd(g.form);
     HWND cancel = Hwnd(*g.BCancel);

@@ -49,10 +49,10 @@ GalleryForm::GalleryForm() {
     form.SetCaption("Lenzor control gallery");
     form.SetClientSize(523, 386);
 
-    Image1 = &Place<TImage>(form, &form, "Image1", Bounds(0, 0, 109, 350));
+    Image1 = &Place<TOrImage>(form, &form, "Image1", Bounds(0, 0, 109, 350));
     Image1->SetAlign(TAlign::alLeft);
     Image1->SetStretch(true);
-    Image1->SetBitmap(StripPicture(109, 350));
+    Image1->SetPictureOriginal(StripPicture(109, 350));
     PaintBox1 = &Place<TPaintBox>(form, &form, "PaintBox1", Bounds(6, 300, 97, 28));
     PaintBox1->SetCursor(TCursor::crHandPoint);
     PaintBox1->SetHint("Visit the Lenzor web site");

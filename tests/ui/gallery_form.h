@@ -6,6 +6,7 @@
 #include "ui/declare.h"
 #include "ui/forms.h"
 #include "ui/image.h"
+#include "ui/or_image.h"
 #include "ui/page_control.h"
 #include "ui/range_controls.h"
 #include "ui/std_controls.h"
@@ -16,7 +17,7 @@ struct GalleryForm {
     GalleryForm();
 
     TForm form{nullptr, "GalleryForm"};
-    TImage* Image1;
+    TOrImage* Image1;
     TPaintBox* PaintBox1;
     TPanel* Panel1;
     TLabel* LabelWebAdress;
