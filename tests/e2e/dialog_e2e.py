@@ -182,7 +182,8 @@ def case_language_build(args):
         assert any(w['text'] == 'Language Build' for w in box), 'no "Language Build" in the box'
         s.click([w for w in box if w['cls'] == 'Button'][0])
         custom = s.wait_until(lambda: s.read_file('Custom.ini'), 20, 'Custom.ini')
-        lines = custom.decode('utf-8').split('\r\n')
+        assert custom.startswith(b'\xef\xbb\xbf'), 'Custom.ini is UTF-8 with a byte-order mark'
+        lines = custom.decode('utf-8-sig').split('\r\n')
         form1 = lines[lines.index('[Form1]'):]
         wanted = ['Form1.Caption=Lenzor', 'Form1.BOK.Caption=OK', 'Form1.BCancel.Caption=Cancel',
                   'Form1.Showglass1.Caption=Show glass', 'Form1.MenuOptions1.Caption=Options...',
