@@ -7,6 +7,8 @@ presets=("$@")
 [ ${#presets[@]} -gt 0 ] || presets=(native native-asan win64 win32)
 for p in "${presets[@]}"; do
     echo "build: $p"
+    started=$SECONDS
     cmake --preset "$p" >/dev/null
     cmake --build --preset "$p"
+    echo "build: $p took $((SECONDS - started)) s"
 done
