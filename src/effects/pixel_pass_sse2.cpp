@@ -345,7 +345,8 @@ void RunPixelPassSse2(const Bitmap24& source, const Bitmap24* noise, const Pixel
     const int blockWidth = width - width % 16;  // the rest of a row goes through the tables
     std::vector<uint8_t> scratch(planes && !arithmetic ? 6 * static_cast<std::size_t>(blockWidth)
                                                        : 0);
-    uint8_t* const looked[2] = {scratch.data(), scratch.data() + 3 * blockWidth};
+    uint8_t* const looked[2] = {scratch.data(),
+                                scratch.empty() ? nullptr : scratch.data() + 3 * blockWidth};
     const Wide w = WideFor(tables);
     for (int y = 0; y < source.Height(); ++y) {
         const uint8_t* in = source.Row(y);

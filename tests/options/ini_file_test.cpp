@@ -141,7 +141,8 @@ TEST_F(IniFileTest, RefusesLineBreaksAndNulCharactersInNamesAndValues) {
 // A hand-edited file with a NUL in a value: the value reads up to it, in every encoding, and
 // what was read can be saved again.
 TEST_F(IniFileTest, AValueEndsAtANulCharacterAndSavesAgain) {
-    const std::string ansi("[S]\r\nk=ab\0cd\r\nnext=1\r\n", 24);
+    const char raw[] = "[S]\r\nk=ab\0cd\r\nnext=1\r\n";
+    const std::string ansi(raw, sizeof raw - 1);
     std::string utf16 = "\xFF\xFE";
     for (char c : ansi) {
         utf16 += {c, '\0'};
