@@ -181,7 +181,11 @@ def case_language_build(args):
         assert box[0]['text'] == '', 'the box has no caption'
         assert any(w['text'] == 'Language Build' for w in box), 'no "Language Build" in the box'
         s.click([w for w in box if w['cls'] == 'Button'][0])
-        custom = s.wait_until(lambda: s.read_file('Custom.ini'), 20, 'Custom.ini')
+
+        def whole_template():  # written twice: the frames first, then the form's own texts
+            text = s.read_file('Custom.ini') or b''
+            return text if b'Form1.Exit1.Caption=Exit' in text else None
+        custom = s.wait_until(whole_template, 20, 'Custom.ini with its [Form1] section')
         assert custom.startswith(b'\xef\xbb\xbf'), 'Custom.ini is UTF-8 with a byte-order mark'
         lines = custom.decode('utf-8-sig').split('\r\n')
         form1 = lines[lines.index('[Form1]'):]
