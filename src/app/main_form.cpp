@@ -179,7 +179,8 @@ void TForm1::LoadPictures() {
     const std::string banner = FPlatform.DataResource("PROBANNER");
     if (!banner.empty()) {
         try {
-            Image3->SetPictureOriginalJpeg(reinterpret_cast<const std::uint8_t*>(banner.data()), banner.size());
+            Image3->SetPictureOriginalJpeg(reinterpret_cast<const std::uint8_t*>(banner.data()),
+                                           banner.size());
         } catch (const EImageError&) {
         }
     }

@@ -7,11 +7,10 @@ at most one error box shows, and the process's memory stays bounded while it red
 
     bad_values_e2e.py CASE --wine-run scripts/wine-run.sh --host e2e_host.exe --lenzor Lenzor.exe
 """
-import argparse
 import sys
 import time
 
-from e2e_session import SCREEN, Session
+from e2e_session import SCREEN, Session, run_cases
 from lens_e2e import BRACKET_COLOR, FRAME_COLOR
 
 JUNK = ('\x01\x02garbage ]]] [[[ ===\n[MouseControl\nLenzor.Width\n= = =\n'
@@ -88,16 +87,5 @@ def run(args, case):
             case, last, lens and (lens['x'], lens['y'], lens['w'], lens['h']), len(boxes)))
 
 
-def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument('case', choices=sorted(CASES))
-    parser.add_argument('--wine-run', required=True)
-    parser.add_argument('--host', required=True)
-    parser.add_argument('--lenzor', required=True)
-    args = parser.parse_args()
-    run(args, args.case)
-    print('e2e %s: ok' % args.case)
-
-
 if __name__ == '__main__':
-    sys.exit(main())
+    sys.exit(run_cases({case: (lambda args, case=case: run(args, case)) for case in CASES}))

@@ -13,7 +13,6 @@ by the time Wine stamps on each. No file is ignored.
 
     write_audit_e2e.py CASE --wine-run scripts/wine-run.sh --host e2e_host.exe --lenzor Lenzor.exe
 """
-import argparse
 import os
 import re
 import shutil
@@ -24,7 +23,7 @@ import tempfile
 import time
 
 from dialog_e2e import control, wait_dialog
-from e2e_session import Session
+from e2e_session import Session, run_cases
 
 AUTORUN = 'Run application on Windows startup'
 RUN_KEY = r'Software\Microsoft\Windows\CurrentVersion\Run'
@@ -189,16 +188,6 @@ def run(args, language_build):
         print('  ignored: %s %s %s' % change)
 
 
-def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument('case', choices=['use', 'language_build'])
-    parser.add_argument('--wine-run', required=True)
-    parser.add_argument('--host', required=True)
-    parser.add_argument('--lenzor', required=True)
-    args = parser.parse_args()
-    run(args, args.case == 'language_build')
-    print('e2e write audit %s: ok' % args.case)
-
-
 if __name__ == '__main__':
-    sys.exit(main())
+    sys.exit(run_cases({'use': lambda args: run(args, False),
+                        'language_build': lambda args: run(args, True)}))

@@ -111,11 +111,22 @@ std::vector<std::pair<std::string, Pass>> FastPaths() {
     return paths;
 }
 
+// Every fast path gives the reference's bytes for this picture and these effects.
+void ExpectReferenceBytes(const Bitmap24& source, const Bitmap24* noise, const PixelEffects& e,
+                          const std::string& where) {
+    Bitmap24 reference(source.Width(), source.Height());
+    RunPixelPassReference(source, noise, e, reference);
+    for (const auto& [name, pass] : FastPaths()) {
+        Bitmap24 fast(source.Width(), source.Height());
+        pass(source, noise, e, fast);
+        ASSERT_EQ(fast, reference) << name << ", " << where;
+    }
+}
+
 // Odd sizes around the 16- and 32-pixel blocks of the vector paths, every property at its
 // bounds and beyond, alone and in combination.
 TEST(PixelPass, EveryFastPathGivesTheReferenceBytesOnRandomPicturesAndEffects) {
     std::mt19937 random(2024);
-    const auto paths = FastPaths();
     for (int round = 0; round < 400; ++round) {
         const int width = Pick(random, {1, 3, 15, 16, 17, 31, 32, 33, 37, 47, 65, 97});
         const int height = Pick(random, {1, 2, 9, 23});
@@ -133,13 +144,8 @@ TEST(PixelPass, EveryFastPathGivesTheReferenceBytesOnRandomPicturesAndEffects) {
         e.posterize = Pick(random, {0, 0, 0, 1, 2, 7, 100, 300, INT_MAX});
         e.solorize = e.posterize != 0 ? 0 : Pick(random, {0, 0, 1, 100, 254, 255});
         const Bitmap24* noiseLayer = random() % 2 == 0 ? &noise : nullptr;
-        Bitmap24 reference(width, height);
-        RunPixelPassReference(source, noiseLayer, e, reference);
-        for (const auto& [name, pass] : paths) {
-            Bitmap24 fast(width, height);
-            pass(source, noiseLayer, e, fast);
-            ASSERT_EQ(fast, reference) << name << ", round " << round;
-        }
+        ASSERT_NO_FATAL_FAILURE(
+            ExpectReferenceBytes(source, noiseLayer, e, "round " + std::to_string(round)));
     }
 }
 
@@ -149,7 +155,6 @@ TEST(PixelPass, EveryFastPathGivesTheReferenceBytesOnRandomPicturesAndEffects) {
 TEST(PixelPass, EveryFastPathGivesTheReferenceBytesAroundTheArithmeticLimits) {
     constexpr int kLimit = pixel_vector::kArithmeticLimit;
     std::mt19937 random(77);
-    const auto paths = FastPaths();
     for (int round = 0; round < 300; ++round) {
         const int width = Pick(random, {1, 5, 16, 31, 33, 64, 71});
         const int height = Pick(random, {1, 3, 8});
@@ -165,13 +170,8 @@ TEST(PixelPass, EveryFastPathGivesTheReferenceBytesAroundTheArithmeticLimits) {
         e.invert = random() % 3 == 0;
         e.solorize = Pick(random, {0, 0, 1, 128, 255});
         const Bitmap24* noiseLayer = random() % 2 == 0 ? &noise : nullptr;
-        Bitmap24 reference(width, height);
-        RunPixelPassReference(source, noiseLayer, e, reference);
-        for (const auto& [name, pass] : paths) {
-            Bitmap24 fast(width, height);
-            pass(source, noiseLayer, e, fast);
-            ASSERT_EQ(fast, reference) << name << ", round " << round;
-        }
+        ASSERT_NO_FATAL_FAILURE(
+            ExpectReferenceBytes(source, noiseLayer, e, "round " + std::to_string(round)));
     }
 }
 
@@ -195,12 +195,7 @@ TEST(PixelPass, EveryFastPathRoundsEveryGreyTieAsTheDoubleFormula) {
         picture.SetPixelColor(static_cast<int>(i % width), static_cast<int>(i / width), ties[i]);
     }
     const PixelEffects grey{.grayScale = true};
-    Bitmap24 reference(width, height), fast(width, height);
-    RunPixelPassReference(picture, nullptr, grey, reference);
-    for (const auto& [name, pass] : FastPaths()) {
-        pass(picture, nullptr, grey, fast);
-        ASSERT_EQ(fast, reference) << name;
-    }
+    ExpectReferenceBytes(picture, nullptr, grey, "grey ties");
 }
 
 TEST(PixelPass, VectorDivisionsAreExactOverTheirRanges) {
