@@ -50,8 +50,7 @@ public:
     void Hide() override { visible_ = false; }
     bool Visible() override { return visible_; }
     void SetBorder(LensBorder) override {}
-    uint32_t ExStyle() override { return 0; }
-    void SetExStyle(uint32_t) override {}
+    void SetClickThrough(bool) override {}
     void SetAlpha(uint8_t) override {}
     void StayOnTopNoActivate() override {}
     void ShowCornerMarker(MarkerCorner) override {}

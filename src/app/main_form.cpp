@@ -11,11 +11,12 @@
 #include "options/opt_system.h"
 #include "options/text_encoding.h"
 #include "ui/declare.h"
-#include "ui/frame_lenzor_opt.h"
+#include "app/frame_lenzor_opt.h"
 #include "ui/image.h"
 #include "ui/menu.h"
 #include "ui/or_image.h"
 #include "ui/page_control.h"
+#include "ui/hot_key.h"
 #include "ui/range_controls.h"
 #include "ui/std_controls.h"
 #include "ui/timer.h"
@@ -23,21 +24,15 @@
 namespace lenzor {
 namespace {
 
-constexpr std::string_view kAutoRunValueName = "Lenzor10Quendal";
 // Text files shown on the dialog's pages are read up to this size.
 constexpr std::size_t kMaxTextFileSize = std::size_t{4} << 20;
 
 }  // namespace
 
-std::optional<TShortCut> StoredShortCut(std::int32_t value) {
-    if (value < 0 || value > 0xFFFF || (value & scKeyMask) > 0xFF) {
-        return std::nullopt;
-    }
-    return static_cast<TShortCut>(value);
-}
-
-TForm1::TForm1(MainFormPlatform& platform, std::vector<std::string> arguments)
-    : TForm(nullptr, "Form1"), FPlatform(platform), FArguments(std::move(arguments)) {
+TForm1::TForm1(MainFormPlatform& platform, SettingsDialogHost& host, std::string appDir,
+               bool languageBuild)
+    : TForm(nullptr, "Form1"), FPlatform(platform), FHost(host), FAppDir(std::move(appDir)),
+      FLanguageBuild(languageBuild) {
     CreateComponents();
 }
 
@@ -49,7 +44,8 @@ TForm1::~TForm1() {
 
 // The dialog as laid out at design time, in creation order: the left picture strip, the bottom
 // panel with the web link, OK and Cancel, the options frame, the three panels that become the
-// "General", "Pro version" and "About" pages, the tray menu and the timer.
+// "General", "Pro version" and "About" pages, the tray menu and the timer (their handlers are
+// the controller's).
 void TForm1::CreateComponents() {
     TForm1& f = *this;
     SetCaption("Lenzor");
@@ -152,17 +148,13 @@ void TForm1::CreateComponents() {
     PopupMenuTray = &Declare<TPopupMenu>(f, "PopupMenuTray");
     Showglass1 = &PopupMenuTray->Add("Showglass1", "Show glass");
     Showglass1->SetDefault(true);
-    Showglass1->OnClick = [this](TMenuItem&) { Showglass1Click(); };
     MenuOptions1 = &PopupMenuTray->Add("MenuOptions1", "Options...");
-    MenuOptions1->OnClick = [this](TMenuItem&) { MenuOptions1Click(); };
     N1 = &PopupMenuTray->Add("N1", "-");
     Exit1 = &PopupMenuTray->Add("Exit1", "Exit");
-    Exit1->OnClick = [this](TMenuItem&) { Exit1Click(); };
 
     Timer1 = &Declare<TTimer>(f, "Timer1");
     Timer1->SetEnabled(false);
     Timer1->SetInterval(10);
-    Timer1->OnTimer = [this](TComponent&) { Timer1Timer(); };
 
     // The buttons come last in the tab order, after the options.
     Panel1->SetParent(nullptr);
@@ -186,30 +178,10 @@ void TForm1::LoadPictures() {
     }
 }
 
-void TForm1::FormCreate() {
-    FExiting = false;
-    FLanguageBuild = ParseStartSwitches(FArguments).languageBuild;
-    FAppDir = ProgramFolder();
-    SetApplicationMainForm(this);
-
-    FPlatform.CreateHotKeyCtrl([this] { HotKeyPressed(); });
-    FPlatform.CreateTrayIcon(*PopupMenuTray);
-
-    FLens = FPlatform.CreateLens();
-    FLens->SetShown(false);
-
-    FStorage = std::make_unique<TOptStorageINIFile>(FAppDir + std::string(kSettingsFileName));
-    FOptions = std::make_unique<TOptSystem>(FStorage.get());
-    DeclareOptions(*FOptions);
-    FStorage->Open();
-    FOptions->LoadAll();
-    FStorage->Close();
-    RegisterShowHotKey();
-    ApplyOptionsToLens(*FOptions, *FLens);
-
+void TForm1::CreatePages() {
     FrameLenzorOpt1->SetAlign(TAlign::alClient);
     FrameLenzorOpt1->InitControls();
-    FrameLenzorOpt1->SetLens(FLens.get());
+    FrameLenzorOpt1->SetLens(&FHost.MainLens());
     FrameLenzorOpt1->PageControl1->OnChange = [this](TComponent&) {
         FrameLenzorOpt1PageControl1Change();
     };
@@ -229,77 +201,12 @@ void TForm1::FormCreate() {
     PanelAbout->SetParent(FSheetAbout);
     PanelAbout->SetAlign(TAlign::alClient);
     pages.SetActivePageIndex(0);
+}
 
-    if (FOptions->Item(std::string(setting::ShowAfterStart)).GetValue().ToBoolean()) {
-        Showglass1Click();
-    }
-
+void TForm1::SelectLanguage(const std::string& stored) {
     FillLanguageList(outCBLanguage->Items());
-    outCBLanguage->SetItemIndex(outCBLanguage->Items().IndexOf(
-        FOptions->Item(std::string(setting::Language)).GetValue().ToString()));
+    outCBLanguage->SetItemIndex(outCBLanguage->Items().IndexOf(stored));
     outCBLanguageClick();
-
-    UpdateTimer1();
-}
-
-void TForm1::Timer1Timer() {
-    FLens->Tick();
-    TOptItem& firstStart = FOptions->Item(std::string(setting::FirstStart));
-    if (firstStart.GetValue().ToBoolean()) {
-        firstStart.SetValue(Variant(false));
-        UpdateTimer1();
-        FStorage->Open();
-        firstStart.Save();
-        FStorage->Close();
-        OpenSettings();
-    }
-    // A redraw that failed is skipped by the lens; its text reaches the error box once.
-    if (std::optional<std::string> failure = FLens->TakeNewFailure()) {
-        throw Exception(*failure);
-    }
-}
-
-void TForm1::UpdateTimer1() {
-    Timer1->SetEnabled(FLens->IsShown() ||
-                       FOptions->Item(std::string(setting::FirstStart)).GetValue().ToBoolean());
-}
-
-void TForm1::Showglass1Click() {
-    if (Visible()) {
-        return;
-    }
-    FLens->SetShown(!FLens->IsShown());
-    Showglass1->SetChecked(FLens->IsShown());
-    UpdateTimer1();
-}
-
-void TForm1::MenuOptions1Click() {
-    OpenSettings();
-}
-
-void TForm1::Exit1Click() {
-    FExiting = true;
-    Close();
-}
-
-void TForm1::HotKeyPressed() {
-    Showglass1->Click();
-}
-
-void TForm1::OpenSettings() {
-    FLens->SetShown(false);
-    UpdateTimer1();
-    FPlatform.RestoreMainForm();
-    Showglass1->SetEnabled(false);
-    LoadDialogControls();
-}
-
-// The lens comes back exactly when it was on before the dialog opened (the check mark).
-void TForm1::CloseSettings() {
-    FPlatform.SendMainFormToTray();
-    FLens->SetShown(Showglass1->Checked());
-    UpdateTimer1();
-    Showglass1->SetEnabled(true);
 }
 
 void TForm1::FormShow() {
@@ -314,90 +221,50 @@ void TForm1::FormHide() {
     FrameLenzorOpt1->StopPreview();
 }
 
+// The close box (and any other close request) acts like Cancel unless the program is ending.
 void TForm1::FormCloseQuery(bool& canClose) {
-    canClose = FExiting || FSessionEnding;
+    canClose = FHost.Terminating();
     if (!canClose) {
-        CloseSettings();
+        FHost.CloseSettings();
     }
 }
 
 void TForm1::FormClose() {
     FrameLenzorOpt1->StopPreview();
-    ReleaseCurrentLanguageFile();
-    FPlatform.Terminate();
-}
-
-bool TForm1::WMQueryEndSession() {
-    FSessionEnding = true;
-    return true;
-}
-
-void TForm1::WMEndSession(bool ending) {
-    if (ending) {
-        Close();
-    } else {
-        FSessionEnding = false;  // the shutdown was cancelled: the close box hides again
-    }
+    FHost.DialogClosed();
 }
 
 void TForm1::LoadDialogControls() {
     FrameLenzorOpt1->LoadFromLens();
-    CBAutoRunApp->SetChecked(FPlatform.IsAutoRunSet(kAutoRunValueName, FPlatform.ExecutablePath()));
-    CBSwitchToGlassAfterRun->SetChecked(
-        FOptions->Item(std::string(setting::ShowAfterStart)).GetValue().ToBoolean());
-    HotKey1->SetHotKey(
-        StoredShortCut(FOptions->Item(std::string(setting::HotKeyShowGlass)).GetValue().ToInt32())
-            .value_or(0));
+    const GeneralSettings general = FHost.CurrentGeneralSettings();
+    CBAutoRunApp->SetChecked(general.autoRun);
+    CBSwitchToGlassAfterRun->SetChecked(general.showAfterStart);
+    HotKey1->SetHotKey(general.hotKeyShowGlass);
+}
+
+GeneralSettings TForm1::ReadGeneralPage() const {
+    GeneralSettings general;
+    general.autoRun = CBAutoRunApp->Checked();
+    general.showAfterStart = CBSwitchToGlassAfterRun->Checked();
+    if (outCBLanguage->ItemIndex() >= 0) {
+        general.language = outCBLanguage->Text();
+    }
+    general.hotKeyShowGlass = HotKey1->HotKey();
+    return general;
+}
+
+bool TForm1::ApplyOptionPages(TLenzor& lens) {
+    return FrameLenzorOpt1->ApplyToLens(lens, true);
 }
 
 void TForm1::BOKClick() {
-    if (CollectSettings()) {
-        SaveSettings();
-        CloseSettings();
+    if (FHost.CommitSettings(ReadGeneralPage())) {
+        FHost.CloseSettings();
     }
 }
 
 void TForm1::BCancelClick() {
-    CloseSettings();
-}
-
-void TForm1::RegisterShowHotKey() {
-    const std::int32_t stored =
-        FOptions->Item(std::string(setting::HotKeyShowGlass)).GetValue().ToInt32();
-    const std::optional<TShortCut> shortCut = StoredShortCut(stored);
-    Showglass1->SetShortCut(shortCut.value_or(0));
-    if (!shortCut) {
-        return;  // no valid combination: nothing to register
-    }
-    const TShortCutParts parts = ShortCutToKey(*shortCut);
-    // Registering under the same identifier first releases the earlier combination; a taken
-    // or empty combination fails without a word (the dialog's note tells the user).
-    FPlatform.AddHotKey(0, ShiftToMods(parts.shift), static_cast<std::uint8_t>(parts.key));
-}
-
-bool TForm1::CollectSettings() {
-    FOptions->Item(std::string(setting::ShowAfterStart))
-        .SetValue(Variant(CBSwitchToGlassAfterRun->Checked()));
-    // With no language chosen (no language files found) the stored name stays.
-    if (outCBLanguage->ItemIndex() >= 0) {
-        FOptions->Item(std::string(setting::Language)).SetValue(Variant(outCBLanguage->Text()));
-    }
-    FOptions->Item(std::string(setting::HotKeyShowGlass))
-        .SetValue(Variant(static_cast<std::int32_t>(HotKey1->HotKey())));
-    RegisterShowHotKey();
-    const bool ok = FrameLenzorOpt1->ApplyToLens(*FLens, true);
-    ReadOptionsFromLens(*FLens, *FOptions);
-    return ok;
-}
-
-void TForm1::SaveSettings() {
-    FStorage->Open();
-    FOptions->SaveAll();
-    FStorage->Close();
-    if (!FPlatform.SetAutoRun(kAutoRunValueName, FPlatform.ExecutablePath(),
-                              CBAutoRunApp->Checked())) {
-        FPlatform.ShowMessageBox(LangText(kMsgAutoRunFailed), "Lenzor", MessageBoxKind::Warning);
-    }
+    FHost.CloseSettings();
 }
 
 void TForm1::outCBLanguageClick() {

@@ -1,27 +1,20 @@
-// TForm1: the program's controller and its settings dialog. It owns the lens and drives it
-// from Timer1, keeps the nineteen settings and "Lenzor.ini", owns the tray menu and the hot
-// key (through the platform), and is the five-page dialog that edits it all. Everything the
-// system must do for it goes through MainFormPlatform, so its whole behaviour runs natively.
+// TForm1: the five-page settings dialog. It lays out its components (the tray menu and the
+// lens timer are components of this form too, so the language files reach them by name),
+// fills its controls from the program's values, reads them back on OK, switches the interface
+// language and writes the language template. What the program does with the values is its
+// host's business (main_controller.h); what it needs from the system goes through the platform.
 #pragma once
 
-#include "effects/bitmap.h"
-#include "hotkey/hot_key_mods.h"
+#include "app/main_platform.h"
 #include "ui/forms.h"
 #include "ui/shortcut.h"
 
-#include <cstdint>
-#include <functional>
-#include <memory>
 #include <optional>
 #include <string>
-#include <string_view>
-#include <vector>
 
 namespace lenzor {
 
 class TLenzor;
-class TOptStorageINIFile;
-class TOptSystem;
 class TFrameLenzorOpt;
 class TImage;
 class TOrImage;
@@ -38,60 +31,48 @@ class TTabSheet;
 class TTimer;
 class TPopupMenu;
 class TMenuItem;
+class TLanguageFile;
 
-enum class MessageBoxKind { Plain, Error, Warning };
+// The values of the "General" page.
+struct GeneralSettings {
+    bool autoRun = false;
+    bool showAfterStart = false;
+    std::string language;  // read back only; empty: none chosen (no language files found)
+    TShortCut hotKeyShowGlass = 0;
+};
 
-// What the main form needs from the system.
-class MainFormPlatform {
+// What the dialog asks of the program.
+class SettingsDialogHost {
 public:
-    virtual ~MainFormPlatform() = default;
-    // The hot-key component (presses call onPressed) and the tray icon showing the menu; both
-    // live as long as the form.
-    virtual void CreateHotKeyCtrl(std::function<void()> onPressed) = 0;
-    virtual bool AddHotKey(THKeyID id, THKeyMods modifiers, std::uint8_t key) = 0;
-    virtual void CreateTrayIcon(TPopupMenu& menu) = 0;
-    // Shows the form (restoring the application) / hides it and its taskbar button.
-    virtual void RestoreMainForm() = 0;
-    virtual void SendMainFormToTray() = 0;
-    // A hidden lens on the system's screen; the main lens and the preview are made alike.
-    virtual std::unique_ptr<TLenzor> CreateLens() = 0;
-    virtual bool IsAutoRunSet(std::string_view name, std::string_view path) = 0;
-    // Whether the choice took effect.
-    virtual bool SetAutoRun(std::string_view name, std::string_view path, bool enable) = 0;
-    virtual void OpenWithShell(std::string_view target) = 0;
-    virtual void ShowMessageBox(const std::string& text, const std::string& caption,
-                            MessageBoxKind kind) = 0;
-    // The executable's full path (the autorun value holds it).
-    virtual std::string ExecutablePath() = 0;
-    // The program's own pictures: a bitmap resource, and the bytes of a data resource (the
-    // JPEG banner). Empty when there is none.
-    virtual Bitmap24 BitmapResource(std::string_view name) = 0;
-    virtual std::string DataResource(std::string_view name) = 0;
-    // Ends the message loop and so the program.
-    virtual void Terminate() = 0;
+    virtual ~SettingsDialogHost() = default;
+    // The lens whose parameters the option pages edit.
+    virtual TLenzor& MainLens() = 0;
+    virtual GeneralSettings CurrentGeneralSettings() = 0;
+    // OK: stores the page's values and the option pages' (TForm1::ApplyOptionPages); true
+    // when everything was valid and saved, so the dialog may close.
+    virtual bool CommitSettings(const GeneralSettings& general) = 0;
+    // Cancel, the close box, and OK once committed: the dialog goes back to the tray.
+    virtual void CloseSettings() = 0;
+    // A close request really closes (Exit, or the end of the Windows session).
+    virtual bool Terminating() const = 0;
+    // The dialog closed for real: the program ends.
+    virtual void DialogClosed() = 0;
 };
 
 class TForm1 : public TForm {
 public:
-    // Lays out the components; nothing else happens until FormCreate.
-    TForm1(MainFormPlatform& platform, std::vector<std::string> arguments);
+    // Lays out the components and loads the pictures; nothing else happens until
+    // CreatePages.
+    TForm1(MainFormPlatform& platform, SettingsDialogHost& host, std::string appDir,
+           bool languageBuild);
     ~TForm1() override;
 
-    // Builds everything and loads the settings; the form's own window may exist already.
-    void FormCreate();
-
-    TLenzor& Lens() { return *FLens; }
-    TOptSystem& Options() { return *FOptions; }
-    bool LanguageBuild() const { return FLanguageBuild; }
-    // The user chose "Exit" or Windows ends the session: a close request really closes.
-    bool Terminating() const { return FExiting || FSessionEnding; }
+    // Once, at start-up: the frame's set-up and the three extra pages.
+    void CreatePages();
+    // Fills the language list and applies the stored language (none when it is not there).
+    void SelectLanguage(const std::string& stored);
 
     // Event handlers, public so that the platform and the tests can run them as the user does.
-    void Timer1Timer();
-    void Showglass1Click();
-    void MenuOptions1Click();
-    void Exit1Click();
-    void HotKeyPressed();
     void FormShow();
     void FormHide();
     void FormCloseQuery(bool& canClose);
@@ -104,14 +85,10 @@ public:
     void PaintBox1Click();
     void Label4Click();
     void Image3Click();
-    // Windows asks whether the session may end: always yes. WM_ENDSESSION then tells whether
-    // it really ends (the program closes) or was cancelled (it goes on as before).
-    bool WMQueryEndSession();
-    void WMEndSession(bool ending);
 
-    void OpenSettings();
-    void CloseSettings();
     void LoadDialogControls();
+    // The option pages into the lens, reporting the first invalid field; false then.
+    bool ApplyOptionPages(TLenzor& lens);
 
     // Components, in creation order.
     TOrImage* Image1;
@@ -153,27 +130,14 @@ public:
 private:
     void CreateComponents();
     void LoadPictures();
-    void RegisterShowHotKey();
-    bool CollectSettings();
-    void SaveSettings();
+    GeneralSettings ReadGeneralPage() const;
     void LoadMemo(TMemo& memo, const std::string& fileName);
     void WriteLanguageTemplates();
-    // Timer1 runs only while there is work for it: a shown lens or the first-start check.
-    void UpdateTimer1();
 
     MainFormPlatform& FPlatform;
-    std::vector<std::string> FArguments;
-    std::unique_ptr<TLenzor> FLens;
-    std::unique_ptr<TOptStorageINIFile> FStorage;
-    std::unique_ptr<TOptSystem> FOptions;
+    SettingsDialogHost& FHost;
     std::string FAppDir;
-    bool FLanguageBuild = false;
-    bool FExiting = false;
-    bool FSessionEnding = false;
+    bool FLanguageBuild;
 };
-
-// The shortcut of a stored "Common.HotKeyShowGlass" value, or none when the value is no valid
-// combination (outside 16 bits, or a key code above 255).
-std::optional<TShortCut> StoredShortCut(std::int32_t value);
 
 }  // namespace lenzor

@@ -5,7 +5,8 @@
 #include "lens/lenzor.h"
 #include "options/file_system.h"
 #include "ui/peer_win.h"
-#include "ui/unicode_win.h"
+#include "win/gdi_win.h"
+#include "win/unicode_win.h"
 
 #include <commctrl.h>
 
@@ -35,9 +36,9 @@ MainFormPlatformWin::~MainFormPlatformWin() {
     }
 }
 
-void MainFormPlatformWin::Attach(TForm1& form) {
-    FForm = &form;
-    FFormHandle = WinPeer::Of(&form)->Handle();
+void MainFormPlatformWin::Attach(TMainController& controller) {
+    FController = &controller;
+    FFormHandle = WinPeer::Of(&controller.Form())->Handle();
     SetWindowSubclass(FFormHandle, &MainFormPlatformWin::SessionProc, kSessionSubclassId,
                       reinterpret_cast<DWORD_PTR>(this));
     SendMessageW(FFormHandle, WM_SETICON, ICON_BIG,
@@ -51,10 +52,10 @@ LRESULT CALLBACK MainFormPlatformWin::SessionProc(HWND hwnd, UINT message, WPARA
     auto* self = reinterpret_cast<MainFormPlatformWin*>(data);
     try {
         if (message == WM_QUERYENDSESSION) {
-            return self->FForm->WMQueryEndSession() ? TRUE : FALSE;
+            return self->FController->WMQueryEndSession() ? TRUE : FALSE;
         }
         if (message == WM_ENDSESSION) {
-            self->FForm->WMEndSession(wParam != FALSE);
+            self->FController->WMEndSession(wParam != FALSE);
             return 0;
         }
     } catch (...) {
@@ -64,15 +65,21 @@ LRESULT CALLBACK MainFormPlatformWin::SessionProc(HWND hwnd, UINT message, WPARA
     return DefSubclassProc(hwnd, message, wParam, lParam);
 }
 
-void MainFormPlatformWin::CreateHotKeyCtrl(std::function<void()> onPressed) {
+void MainFormPlatformWin::CreateHotKeyCtrl(std::function<void(THKeyID)> onPressed) {
     FHotKeyCtrl = std::make_unique<THotKeyCtrl>();
-    FHotKeyCtrl->OnHotKey = [onPressed](THotKeyCtrl&, THKeyID, THKeyMods, std::uint8_t) {
-        onPressed();
+    FHotKeyCtrl->OnHotKey = [onPressed](THotKeyCtrl&, THKeyID id, THKeyMods, std::uint8_t) {
+        onPressed(id);
     };
 }
 
 bool MainFormPlatformWin::AddHotKey(THKeyID id, THKeyMods modifiers, std::uint8_t key) {
     return FHotKeyCtrl && FHotKeyCtrl->AddHotKey(id, modifiers, key);
+}
+
+void MainFormPlatformWin::RemoveHotKey(THKeyID id) {
+    if (FHotKeyCtrl) {
+        FHotKeyCtrl->RemoveHotKey(id);
+    }
 }
 
 void MainFormPlatformWin::CreateTrayIcon(TPopupMenu& menu) {
@@ -146,17 +153,10 @@ Bitmap24 MainFormPlatformWin::BitmapResource(std::string_view name) {
     BITMAP info{};
     GetObjectW(bitmap, sizeof info, &info);
     picture.SetSize(info.bmWidth, info.bmHeight);
-    BITMAPINFO header{};
-    header.bmiHeader.biSize = sizeof header.bmiHeader;
-    header.bmiHeader.biWidth = info.bmWidth;
-    header.bmiHeader.biHeight = -info.bmHeight;  // rows top-down, as Bitmap24 keeps them
-    header.bmiHeader.biPlanes = 1;
-    header.bmiHeader.biBitCount = 24;
-    header.bmiHeader.biCompression = BI_RGB;
-    HDC screen = GetDC(nullptr);
-    const int rows = GetDIBits(screen, bitmap, 0, static_cast<UINT>(info.bmHeight), picture.Data(),
-                               &header, DIB_RGB_COLORS);
-    ReleaseDC(nullptr, screen);
+    BITMAPINFO header = TopDownDibInfo(info.bmWidth, info.bmHeight, 24);
+    const WindowDc screen(nullptr);
+    const int rows = GetDIBits(screen.Get(), bitmap, 0, static_cast<UINT>(info.bmHeight),
+                               picture.Data(), &header, DIB_RGB_COLORS);
     DeleteObject(bitmap);
     if (rows != info.bmHeight) {
         return Bitmap24();
@@ -184,13 +184,13 @@ HWND MainFormPlatformWin::FormHandle() const {
 }
 
 void MainFormPlatformWin::SetFormVisible(bool visible) {
-    if (FForm) {
-        FForm->SetVisible(visible);
+    if (FController) {
+        FController->Form().SetVisible(visible);
     }
 }
 
 bool MainFormPlatformWin::Terminating() const {
-    return FForm && FForm->Terminating();
+    return FController && FController->Terminating();
 }
 
 }  // namespace lenzor

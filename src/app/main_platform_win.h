@@ -2,7 +2,8 @@
 // shell and message boxes, the program's resources, and the end of the Windows session.
 #pragma once
 
-#include "app/main_form.h"
+#include "app/main_controller.h"
+#include "app/main_platform.h"
 #include "hotkey/hot_key_ctrl_win.h"
 #include "lens/lens_platform.h"
 #include "tray/tray_icon_win.h"
@@ -20,13 +21,14 @@ public:
     explicit MainFormPlatformWin(LensSystem& system);
     ~MainFormPlatformWin() override;
 
-    // Called after the form's window was created and before FormCreate: hooks the session-end
-    // messages of the form's window.
-    void Attach(TForm1& form);
+    // Called after the dialog's window was created and before FormCreate: hooks the
+    // session-end messages of the dialog's window.
+    void Attach(TMainController& controller);
 
     // MainFormPlatform
-    void CreateHotKeyCtrl(std::function<void()> onPressed) override;
+    void CreateHotKeyCtrl(std::function<void(THKeyID)> onPressed) override;
     bool AddHotKey(THKeyID id, THKeyMods modifiers, std::uint8_t key) override;
+    void RemoveHotKey(THKeyID id) override;
     void CreateTrayIcon(TPopupMenu& menu) override;
     void RestoreMainForm() override;
     void SendMainFormToTray() override;
@@ -54,7 +56,7 @@ private:
                                         UINT_PTR id, DWORD_PTR data);
 
     LensSystem& FSystem;
-    TForm1* FForm = nullptr;
+    TMainController* FController = nullptr;
     HWND FFormHandle = nullptr;
     TImageList FImageList1;
     std::unique_ptr<THotKeyCtrl> FHotKeyCtrl;

@@ -1,16 +1,16 @@
 // Entry point of Lenzor.exe: reads the switches, builds the main form with its window hidden
 // (shown with "-S"), loads the settings and runs the message loop until "Exit".
 #include "app/error_text.h"
-#include "app/main_form.h"
+#include "app/main_controller.h"
 #include "app/main_platform_win.h"
 #include "app/message_loop_win.h"
 #include "app/start_switches.h"
 #include "core/format_settings_win.h"
 #include "lens/lens_system_win.h"
-#include "tray/timer_backend_win.h"
+#include "ui/timer_backend_win.h"
 #include "ui/peer_factory_win.h"
 #include "ui/timer.h"
-#include "ui/unicode_win.h"
+#include "win/unicode_win.h"
 
 #include <windows.h>
 #include <objbase.h>
@@ -45,12 +45,12 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         lenzor::TTimer::SetBackend(&lenzor::WindowTimers());
         lenzor::LensSystemWin system;
         lenzor::MainFormPlatformWin platform(system);
-        lenzor::TForm1 form(platform, arguments);
-        form.CreateHandle(lenzor::Win32Peers());
-        platform.Attach(form);
-        form.FormCreate();
+        lenzor::TMainController program(platform, arguments);
+        program.Form().CreateHandle(lenzor::Win32Peers());
+        platform.Attach(program);
+        program.FormCreate();
         if (switches.showMainForm) {
-            form.Show();
+            program.Form().Show();
         }
         const int code = lenzor::RunMessageLoop();
         lenzor::TTimer::SetBackend(nullptr);

@@ -2,8 +2,8 @@
 
 #include "app/error_text.h"
 #include "ui/dialog_keys_win.h"
-#include "ui/unicode_win.h"
-#include "ui/window_win.h"
+#include "win/unicode_win.h"
+#include "win/window_win.h"
 
 #include <windows.h>
 

@@ -33,6 +33,8 @@ inline constexpr std::string_view HotKeyShowGlass = "Common.HotKeyShowGlass";
 
 // The settings file beside the program.
 inline constexpr std::string_view kSettingsFileName = "Lenzor.ini";
+// The program's value name under the registry's Run keys (start with Windows).
+inline constexpr std::string_view kAutoRunValueName = "Lenzor10Quendal";
 
 // Declares the nineteen settings on the option system, each with saving and loading on.
 void DeclareOptions(TOptSystem& options);

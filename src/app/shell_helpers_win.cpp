@@ -1,6 +1,6 @@
 #include "app/shell_helpers_win.h"
 
-#include "ui/unicode_win.h"
+#include "win/unicode_win.h"
 
 #include <shellapi.h>
 

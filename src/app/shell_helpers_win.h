@@ -9,9 +9,6 @@
 
 namespace lenzor {
 
-// The program's value name under the Run keys.
-inline constexpr std::string_view kAutoRunValueName = "Lenzor10Quendal";
-
 // The running program's full path, and its folder with the trailing backslash, as UTF-8: the
 // settings file and the autorun value take the real path whatever characters (outside the ANSI
 

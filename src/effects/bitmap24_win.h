@@ -2,25 +2,15 @@
 #pragma once
 
 #include "effects/bitmap.h"
+#include "win/gdi_win.h"
 
 #include <windows.h>
 
 namespace lenzor {
 
-inline BITMAPINFO TopDownDibInfo(int width, int height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    info.bmiHeader.biCompression = BI_RGB;
-    return info;
-}
-
 // Paints the bitmap 1:1 with its top-left corner at (x, y).
 inline void PaintBitmap24(HDC dc, int x, int y, const Bitmap24& picture) {
-    const BITMAPINFO info = TopDownDibInfo(picture.Width(), picture.Height());
+    const BITMAPINFO info = TopDownDibInfo(picture.Width(), picture.Height(), 24);
     StretchDIBits(dc, x, y, picture.Width(), picture.Height(), 0, 0, picture.Width(),
                   picture.Height(), picture.Data(), &info, DIB_RGB_COLORS, SRCCOPY);
 }

@@ -25,15 +25,19 @@ bool THotKeyCtrl::AddHotKey(THKeyID id, THKeyMods modifiers, std::uint8_t key) {
     if (id > kMaxHKeyID) {
         return false;
     }
-    if (FRegistered.erase(id) > 0) {
-        UnregisterHotKey(Handle(), id);
-    }
+    RemoveHotKey(id);
     if (!RegisterHotKey(Handle(), id, ModsToFlags(modifiers), key)) {
         return false;
     }
     FRegistered.insert(id);
     ++FHKeyCount;
     return true;
+}
+
+void THotKeyCtrl::RemoveHotKey(THKeyID id) {
+    if (FRegistered.erase(id) > 0) {
+        UnregisterHotKey(Handle(), id);
+    }
 }
 
 LRESULT THotKeyCtrl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

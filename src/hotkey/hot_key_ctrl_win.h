@@ -3,7 +3,7 @@
 #pragma once
 
 #include "hotkey/hot_key_mods.h"
-#include "ui/window_win.h"
+#include "win/window_win.h"
 
 #include <functional>
 #include <set>
@@ -22,6 +22,8 @@ public:
     // registered earlier under the same id is released first, so it does not stay active beside
     // the new one. An id above kMaxHKeyID is refused.
     bool AddHotKey(THKeyID id, THKeyMods modifiers, std::uint8_t key);
+    // Releases what is registered under id, if anything; the key then reaches other programs.
+    void RemoveHotKey(THKeyID id);
 
     // Successful registrations so far.
     int HKeyCount() const { return FHKeyCount; }

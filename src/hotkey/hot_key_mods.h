@@ -2,7 +2,7 @@
 // registration flags and the GUI's shift state.
 #pragma once
 
-#include "ui/shift_state.h"
+#include "core/shift_state.h"
 
 #include <cstdint>
 #include <initializer_list>

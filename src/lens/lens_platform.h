@@ -54,8 +54,9 @@ public:
     virtual void Hide() = 0;
     virtual bool Visible() = 0;
     virtual void SetBorder(LensBorder border) = 0;
-    virtual uint32_t ExStyle() = 0;
-    virtual void SetExStyle(uint32_t exStyle) = 0;  // replaced whole
+    // Click-through: every click passes to what lies under the lens. Off gives the window its
+    // style as created back.
+    virtual void SetClickThrough(bool on) = 0;
     virtual void SetAlpha(uint8_t alpha) = 0;
     virtual void
     StayOnTopNoActivate() = 0;  // SWP_NOSIZE|NOMOVE|NOACTIVATE|SHOWWINDOW|NOOWNERZORDER

@@ -1,9 +1,9 @@
 #include "lens/lens_window_win.h"
 
 #include "lens/colors.h"
+#include "win/dll_function_win.h"
 
 #include <algorithm>
-#include <stdexcept>
 
 namespace lenzor {
 namespace {
@@ -27,13 +27,8 @@ DWORD BorderStyle(LensBorder border) {
 // version 2004 and later). Elsewhere the lens may appear in its own picture when it overlaps
 // the grabbed rectangle; Wine has only a failing stub.
 bool ExcludeFromCapture(HWND hwnd) {
-    using SetAffinityFunction = BOOL(WINAPI*)(HWND, DWORD);
-    HMODULE user32 = GetModuleHandleW(L"user32.dll");
-    if (!user32) {
-        return false;
-    }
-    auto function = reinterpret_cast<SetAffinityFunction>(
-        reinterpret_cast<void*>(GetProcAddress(user32, "SetWindowDisplayAffinity")));
+    static const auto function = SystemFunction<BOOL(WINAPI*)(HWND, DWORD)>(
+        L"user32.dll", "SetWindowDisplayAffinity");
     return function && function(hwnd, kExcludeFromCapture) != FALSE;
 }
 
@@ -72,13 +67,13 @@ LensWindowWin::LensWindowWin() {
     // destroy it behind that switch's back.
     params.refuseClose = true;
     CreateNativeWindow(params);
+    createdExStyle_ = static_cast<DWORD>(GetWindowLongW(Handle(), GWL_EXSTYLE));
     ApplyAlpha();
     excludedFromCapture_ = ExcludeFromCapture(Handle());
 }
 
 LensWindowWin::~LensWindowWin() {
     DestroyNativeWindow();
-    ReleasePicture();
 }
 
 LensRect LensWindowWin::Bounds() {
@@ -121,11 +116,10 @@ void LensWindowWin::SetBorder(LensBorder border) {
     InvalidateRect(Handle(), nullptr, FALSE);
 }
 
-uint32_t LensWindowWin::ExStyle() {
-    return static_cast<uint32_t>(GetWindowLongW(Handle(), GWL_EXSTYLE));
-}
-
-void LensWindowWin::SetExStyle(uint32_t exStyle) {
+// The extended style is replaced whole: exactly layered and transparent for click-through, the
+// style as created otherwise.
+void LensWindowWin::SetClickThrough(bool on) {
+    const DWORD exStyle = on ? WS_EX_LAYERED | WS_EX_TRANSPARENT : createdExStyle_;
     SetWindowLongW(Handle(), GWL_EXSTYLE, static_cast<LONG>(exStyle));
     SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
@@ -140,7 +134,7 @@ void LensWindowWin::SetAlpha(uint8_t alpha) {
 }
 
 void LensWindowWin::ApplyAlpha() {
-    if (ExStyle() & WS_EX_LAYERED) {
+    if (GetWindowLongW(Handle(), GWL_EXSTYLE) & WS_EX_LAYERED) {
         SetLayeredWindowAttributes(Handle(), 0, alpha_, LWA_ALPHA);
     }
 }
@@ -184,69 +178,34 @@ int LensWindowWin::PictureHeight() {
 
 LensPicture LensWindowWin::PictureBuffer(int width, int height) {
     GdiFlush();  // no batched blit may still read the memory the lens is about to write
-    if (width == picture_.Width() && height == picture_.Height()) {
-        return picture_;
+    if (!picture_ || width != picture_->Width() || height != picture_->Height()) {
+        picture_.reset();
+        if (width <= 0 || height <= 0) {
+            return LensPicture();
+        }
+        picture_ = std::make_unique<DibSection>(width, height, 32);
     }
-    ReleasePicture();
-    if (width <= 0 || height <= 0) {
-        return picture_;
-    }
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;  // the screen's own format: shown without conversion
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    pictureDc_ = CreateCompatibleDC(nullptr);
-    pictureBitmap_ = pictureDc_
-                         ? CreateDIBSection(pictureDc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0)
-                         : nullptr;
-    if (!pictureBitmap_) {
-        ReleasePicture();
-        throw std::runtime_error("Not enough resources for the lens picture");
-    }
-    previousBitmap_ = SelectObject(pictureDc_, pictureBitmap_);
-    picture_ = LensPicture(static_cast<uint8_t*>(bits), width, height, 4 * std::size_t(width));
-    return picture_;
-}
-
-void LensWindowWin::ReleasePicture() {
-    if (previousBitmap_) {
-        SelectObject(pictureDc_, previousBitmap_);
-    }
-    if (pictureBitmap_) {
-        DeleteObject(pictureBitmap_);
-    }
-    if (pictureDc_) {
-        DeleteDC(pictureDc_);
-    }
-    pictureDc_ = nullptr;
-    pictureBitmap_ = nullptr;
-    previousBitmap_ = nullptr;
-    picture_ = LensPicture();
+    return LensPicture(picture_->Bits(), width, height, picture_->Stride());
 }
 
 // Straight onto the window: one blit of the picture, no paint message, no frame repainted.
 void LensWindowWin::Present() {
-    HDC dc = GetDC(Handle());
-    if (!dc) {
-        return;
+    const WindowDc dc(Handle());
+    if (dc.Get()) {
+        PaintPicture(dc.Get());
     }
-    PaintPicture(dc);
-    ReleaseDC(Handle(), dc);
 }
 
 void LensWindowWin::PaintPicture(HDC dc) {
     const RECT area = PictureRect();
     SaveDC(dc);
     IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
-    const LONG shownRight = area.left + picture_.Width();
-    const LONG shownBottom = area.top + picture_.Height();
-    if (!picture_.Empty()) {
-        BitBlt(dc, area.left, area.top, picture_.Width(), picture_.Height(), pictureDc_, 0, 0,
-               SRCCOPY);
+    const int width = picture_ ? picture_->Width() : 0;
+    const int height = picture_ ? picture_->Height() : 0;
+    const LONG shownRight = area.left + width;
+    const LONG shownBottom = area.top + height;
+    if (picture_) {
+        BitBlt(dc, area.left, area.top, width, height, picture_->Dc(), 0, 0, SRCCOPY);
     }
     // What the picture does not cover is panel-grey.
     const COLORREF panel = GetSysColor(COLOR_BTNFACE);

@@ -4,7 +4,8 @@
 
 #include "effects/bitmap.h"
 #include "lens/lens_platform.h"
-#include "ui/window_win.h"
+#include "win/gdi_win.h"
+#include "win/window_win.h"
 
 #include <memory>
 
@@ -26,8 +27,7 @@ public:
     void Hide() override;
     bool Visible() override;
     void SetBorder(LensBorder border) override;
-    uint32_t ExStyle() override;
-    void SetExStyle(uint32_t exStyle) override;
+    void SetClickThrough(bool on) override;
     void SetAlpha(uint8_t alpha) override;
     void StayOnTopNoActivate() override;
     void ShowCornerMarker(MarkerCorner corner) override;
@@ -47,16 +47,13 @@ private:
     void Paint(HDC dc);
     void PaintPicture(HDC dc);
     void ApplyAlpha();
-    void ReleasePicture();
 
     std::unique_ptr<NativeWindow> owner_;
     uint8_t alpha_ = 255;
     MarkerCorner marker_ = MarkerCorner::mkNone;
-    // The picture: a 32-bit top-down DIB section selected into a memory DC.
-    HDC pictureDc_ = nullptr;
-    HBITMAP pictureBitmap_ = nullptr;
-    HGDIOBJ previousBitmap_ = nullptr;
-    LensPicture picture_;
+    DWORD createdExStyle_ = 0;
+    // The picture: 32 bits a pixel, the screen's own format, so it is shown without conversion.
+    std::unique_ptr<DibSection> picture_;
     bool excludedFromCapture_ = false;
 };
 

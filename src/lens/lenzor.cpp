@@ -12,8 +12,6 @@ namespace lenzor {
 namespace {
 
 constexpr int kDefaultSide = 250;
-// WS_EX_LAYERED | WS_EX_TRANSPARENT, exactly: the lens lets every click through.
-constexpr uint32_t kClickThroughExStyle = 0x00080020;
 
 // A size from a hand-edited settings file can be anything. The window may be larger than the
 // screen (it then never fits anywhere and stays put), up to what window messages can carry, so
@@ -38,8 +36,6 @@ TLenzor::TLenzor(LensSystem& system, std::unique_ptr<LensWindow> window)
       effectImage_(AddOwned(std::make_unique<TOrImageEngine>())),
       layeredSupported_(system.IsWin2000OrLater()) {
     window_->Resize(kDefaultSide, kDefaultSide);
-    savedExStyle_ = window_->ExStyle();
-    appliedExStyle_ = savedExStyle_;
     SetPositionMode(pmCornerTracker);
 }
 
@@ -173,8 +169,8 @@ void TLenzor::SetContrastMode(int mode) {
 }
 
 // The border follows the mode: none for the two pointer-following modes, the fixed tool-window
-// border (a thin caption to drag the lens by) otherwise. The extended style is then replaced
-// whole by the one that mode, MouseThrough and HoldPosition call for.
+// border (a thin caption to drag the lens by) otherwise. Click-through is then what that mode,
+// MouseThrough and HoldPosition call for.
 void TLenzor::SetPositionMode(int mode) {
     if (mode == pmUnderCursor && !layeredSupported_) {
         mode = pmCornerTracker;  // click-through needs layered windows
@@ -185,24 +181,23 @@ void TLenzor::SetPositionMode(int mode) {
     positionMode_ = mode;
     // The preview applies every setting every 10 ms: an unchanged style must not touch the
     // window, or it would flicker and redraw its frame each time.
-    const uint32_t exStyle = ExStyleFor(mode);
-    if (exStyle != appliedExStyle_) {
-        window_->SetExStyle(exStyle);
-        appliedExStyle_ = exStyle;
+    const bool clickThrough = ClickThroughFor(mode);
+    if (clickThrough != clickThrough_) {
+        window_->SetClickThrough(clickThrough);
+        clickThrough_ = clickThrough;
     }
 }
 
 // A pure function of the state rather than of the transition, so the order in which a caller
 // sets mode and HoldPosition cannot leave an under-cursor lens that swallows every click.
-uint32_t TLenzor::ExStyleFor(int mode) const {
+bool TLenzor::ClickThroughFor(int mode) const {
     if (mode == pmUnderCursor) {
-        return holdPosition_ ? savedExStyle_ : kClickThroughExStyle;
+        return !holdPosition_;
     }
     if (mode == pmFixedElusive || mode == pmFixed) {
-        return !holdPosition_ && mouseThrough_ && layeredSupported_ ? kClickThroughExStyle
-                                                                    : savedExStyle_;
+        return !holdPosition_ && mouseThrough_ && layeredSupported_;
     }
-    return savedExStyle_;
+    return false;
 }
 
 void TLenzor::SetMouseThrough(bool value) {

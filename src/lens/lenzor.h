@@ -90,7 +90,7 @@ public:
     const TOrImageEngine& EffectImage() const { return *effectImage_; }
 
 private:
-    uint32_t ExStyleFor(int mode) const;
+    bool ClickThroughFor(int mode) const;
     void ShowMarker(MarkerCorner corner);
     void RecordFailure(const std::string& text);
 
@@ -105,8 +105,7 @@ private:
     int topFixed_ = 0;
     LensPoint lastPointer_;
     uint32_t lastRenderTick_ = 0;
-    uint32_t savedExStyle_ = 0;
-    uint32_t appliedExStyle_ = 0;  // the extended style last given to the window
+    bool clickThrough_ = false;  // as last given to the window
     int contrastMode_ = cmNone;
     int positionMode_ = pmUnderCursor;
     ContrastSettings contrast_;

@@ -12,8 +12,8 @@ namespace lenzor {
 // The screen contents of rect (virtual-screen coordinates; parts off the screen stay black).
 void CaptureScreenRect(const LensRect& rect, Bitmap24& out);
 
-// GetCursorInfo looked up at run time in the already loaded user32; false when the system
-// lacks it or the call fails. Sets info.cbSize itself.
+// GetCursorInfo looked up at run time; false when the system lacks it or the call fails. Sets
+// info.cbSize itself.
 bool GetCursorInfoDynamic(CURSORINFO& info);
 
 // Draws a copy of cursor on dc with its hot spot at pointer, dc's (0, 0) being the screen point

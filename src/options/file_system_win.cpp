@@ -2,7 +2,7 @@
 #include "options/file_system.h"
 
 #include "core/text_utils.h"
-#include "ui/unicode_win.h"
+#include "win/unicode_win.h"
 
 #include <windows.h>
 

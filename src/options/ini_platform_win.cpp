@@ -3,7 +3,8 @@
 #include "options/ini_platform.h"
 
 #include "core/errors.h"
-#include "ui/unicode_win.h"
+#include "win/last_error_win.h"
+#include "win/unicode_win.h"
 
 #include <windows.h>
 
@@ -14,8 +15,13 @@ namespace {
 
 WriteProgressHook g_writeHook = nullptr;
 
-[[noreturn]] void FailWrite(const std::string& path) {
-    throw EIniFileException(FormatMessage1("Unable to write to %s", path));
+// The system's reason, when a call failed, follows on a line of its own.
+[[noreturn]] void FailWrite(const std::string& path, DWORD error) {
+    std::string text = FormatMessage1("Unable to write to %s", path);
+    if (error != ERROR_SUCCESS) {
+        text += "\n" + SystemErrorText(error);
+    }
+    throw EIniFileException(text);
 }
 
 bool WriteAll(HANDLE file, std::string_view bytes) {
@@ -55,7 +61,7 @@ void ReplaceFileContents(const std::string& path, std::string_view bytes) {
     DWORD original = GetFileAttributesW(target.c_str());
     bool exists = original != INVALID_FILE_ATTRIBUTES;
     if (exists && (original & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0) {
-        FailWrite(path);
+        FailWrite(path, original & FILE_ATTRIBUTE_READONLY ? ERROR_ACCESS_DENIED : ERROR_SUCCESS);
     }
     DWORD kept =
         exists ? original & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE)
@@ -63,14 +69,19 @@ void ReplaceFileContents(const std::string& path, std::string_view bytes) {
     std::wstring tempPath;
     HANDLE file = CreateUniqueTemporary(path, kept != 0 ? kept : FILE_ATTRIBUTE_NORMAL, tempPath);
     if (file == INVALID_HANDLE_VALUE) {
-        FailWrite(path);
+        FailWrite(path, GetLastError());
     }
     bool ok = WriteAll(file, bytes) && FlushFileBuffers(file);
+    DWORD error = ok ? ERROR_SUCCESS : GetLastError();
     ok = CloseHandle(file) && ok;
-    if (!ok || !MoveFileExW(tempPath.c_str(), target.c_str(),
-                            MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (ok && !MoveFileExW(tempPath.c_str(), target.c_str(),
+                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        ok = false;
+        error = GetLastError();
+    }
+    if (!ok) {
         DeleteFileW(tempPath.c_str());
-        FailWrite(path);
+        FailWrite(path, error);
     }
 }
 

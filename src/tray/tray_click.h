@@ -3,7 +3,7 @@
 // double-click and the inferred pointer exit.
 #pragma once
 
-#include "ui/shift_state.h"
+#include "core/shift_state.h"
 
 #include <vector>
 

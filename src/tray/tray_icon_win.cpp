@@ -2,8 +2,8 @@
 
 #include "tray/tray_icon_rules.h"
 #include "ui/popup_menu_win.h"
-#include "ui/unicode_win.h"
-#include "ui/window_win.h"
+#include "win/unicode_win.h"
+#include "win/window_win.h"
 
 #include <commctrl.h>
 

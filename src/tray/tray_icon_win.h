@@ -3,9 +3,9 @@
 // hide the main form to the tray. All icons of the process share one hidden handler window.
 #pragma once
 
-#include "tray/simple_timer_win.h"
+#include "win/simple_timer_win.h"
 #include "tray/tray_click.h"
-#include "ui/icon_win.h"
+#include "win/icon_win.h"
 #include "ui/image_list_win.h"
 #include "ui/menu.h"
 

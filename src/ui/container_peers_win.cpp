@@ -3,7 +3,7 @@
 #include "ui/page_control.h"
 #include "ui/page_peers_win.h"
 #include "ui/std_controls.h"
-#include "ui/unicode_win.h"
+#include "win/unicode_win.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #include "ui/dialog_keys_win.h"
 
 #include "ui/form_peer_win.h"
-#include "ui/window_win.h"
+#include "win/window_win.h"
 
 #include <exception>
 

@@ -1,15 +1,14 @@
 #include "ui/dpi_win.h"
 
+#include "win/dll_function_win.h"
+
 #include <map>
 
 namespace lenzor {
 namespace {
 
 template <class Function> Function User32Function(const char* name) {
-    HMODULE user32 = GetModuleHandleW(L"user32.dll");
-    return user32
-               ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(user32, name)))
-               : nullptr;
+    return SystemFunction<Function>(L"user32.dll", name);
 }
 
 using GetDpiForWindowFn = UINT(WINAPI*)(HWND);

@@ -1,7 +1,7 @@
 #include "ui/form_peer_win.h"
 
 #include "ui/page_control.h"
-#include "ui/unicode_win.h"
+#include "win/unicode_win.h"
 
 #include <algorithm>
 

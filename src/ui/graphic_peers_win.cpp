@@ -1,14 +1,14 @@
 #include "ui/graphic_peers_win.h"
 
-#include "effects/bitmap24_win.h"
 #include "ui/or_image.h"
 #include "ui/std_controls.h"
-#include "ui/unicode_win.h"
+#include "win/gdi_win.h"
+#include "win/unicode_win.h"
 
 #include <windowsx.h>
 
-#include <algorithm>
 #include <cstring>
+#include <stdexcept>
 
 namespace lenzor {
 
@@ -27,17 +27,12 @@ LRESULT GraphicPeer::OwnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
         HDC dc = BeginPaint(hwnd, &paint);
         RECT client;
         GetClientRect(hwnd, &client);
-        // Off screen first: a picture painted over its background would flicker.
-        HDC memory = CreateCompatibleDC(dc);
-        HBITMAP bitmap = CreateCompatibleBitmap(dc, std::max<int>(client.right, 1),
-                                                std::max<int>(client.bottom, 1));
-        HGDIOBJ old = SelectObject(memory, bitmap);
-        FillRect(memory, &client, GetSysColorBrush(COLOR_BTNFACE));
-        Paint(memory, client);
-        BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
-        SelectObject(memory, old);
-        DeleteObject(bitmap);
-        DeleteDC(memory);
+        {
+            // Off screen first: a picture painted over its background would flicker.
+            const DoubleBuffer buffer(dc, client);
+            FillRect(buffer.Dc(), &client, GetSysColorBrush(COLOR_BTNFACE));
+            Paint(buffer.Dc(), client);
+        }
         EndPaint(hwnd, &paint);
         return 0;
     }
@@ -81,27 +76,23 @@ void PaintPicture(HDC dc, const Bitmap24& picture, const RECT& destination, bool
     }
     const int width = destination.right - destination.left;
     const int height = destination.bottom - destination.top;
-    const BITMAPINFO info = TopDownDibInfo(picture.Width(), picture.Height());
     if (!transparent) {
+        const BITMAPINFO info = TopDownDibInfo(picture.Width(), picture.Height(), 24);
         SetStretchBltMode(dc, COLORONCOLOR);  // nearest pixel, like the lens
         StretchDIBits(dc, destination.left, destination.top, width, height, 0, 0, picture.Width(),
                       picture.Height(), picture.Data(), &info, DIB_RGB_COLORS, SRCCOPY);
         return;
     }
-    void* bits = nullptr;
-    HBITMAP section = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (!section) {
-        return;
+    try {
+        const DibSection source(picture.Width(), picture.Height(), 24);
+        // The rows of a Bitmap24 already have the DIB's padding.
+        std::memcpy(source.Bits(), picture.Data(), picture.SizeInBytes());
+        TransparentBlt(dc, destination.left, destination.top, width, height, source.Dc(), 0, 0,
+                       picture.Width(), picture.Height(),
+                       picture.PixelColor(0, picture.Height() - 1));
+    } catch (const std::runtime_error&) {
+        // Out of GDI memory: the picture is left out of this paint, the next one tries again.
     }
-    // The rows of a Bitmap24 already have the DIB's padding.
-    std::memcpy(bits, picture.Data(), picture.SizeInBytes());
-    HDC source = CreateCompatibleDC(dc);
-    HGDIOBJ old = SelectObject(source, section);
-    TransparentBlt(dc, destination.left, destination.top, width, height, source, 0, 0,
-                   picture.Width(), picture.Height(), picture.PixelColor(0, picture.Height() - 1));
-    SelectObject(source, old);
-    DeleteDC(source);
-    DeleteObject(section);
 }
 
 PicturePeer::PicturePeer(TControl& control, std::function<PictureView()> view)

@@ -1,7 +1,7 @@
 // A list of icons in insertion order, each kept as the list's own copy.
 #pragma once
 
-#include "ui/icon_win.h"
+#include "win/icon_win.h"
 
 #include <vector>
 

@@ -3,6 +3,7 @@
 #include "ui/container_peers_win.h"
 #include "ui/form_peer_win.h"
 #include "ui/graphic_peers_win.h"
+#include "ui/hot_key.h"
 #include "ui/image.h"
 #include "ui/or_image.h"
 #include "ui/page_control.h"

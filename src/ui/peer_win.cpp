@@ -1,11 +1,11 @@
 #include "ui/peer_win.h"
 
 #include "ui/form_peer_win.h"
-#include "ui/unicode_win.h"
-#include "ui/window_win.h"
+#include "win/last_error_win.h"
+#include "win/unicode_win.h"
+#include "win/window_win.h"
 
 #include <algorithm>
-#include <stdexcept>
 
 namespace lenzor {
 namespace {
@@ -83,7 +83,7 @@ WinPeer* WinPeer::Of(const TControl* control) {
 void WinPeer::Create() {
     HWND hwnd = CreateHandle(ParentHandle());
     if (!hwnd) {
-        throw std::runtime_error("CreateWindowEx failed for " + control_.Name());
+        ThrowLastError("Cannot create the window of " + control_.Name());
     }
     hwnd_ = hwnd;
     Attach(hwnd, true, !own_ || own_->Handle() != hwnd, true);

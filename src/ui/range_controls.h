@@ -1,8 +1,7 @@
-// Controls that hold a number: the track bar, the spin edit (an edit with up and down
-// buttons) and the hot-key edit, which holds a shortcut value.
+// Controls that hold a number: the track bar and the spin edit (an edit with up and down
+// buttons).
 #pragma once
 
-#include "ui/shortcut.h"
 #include "ui/std_controls.h"
 
 #include <cstdint>
@@ -68,23 +67,6 @@ private:
     int FMinValue = 0;
     int FMaxValue = 0;
     int FIncrement = 1;
-};
-
-// The hot-key edit: shows and takes a key combination as a shortcut value. A key typed without
-// Shift, Ctrl or Alt gets Ctrl+Alt, the way the system control's rules are set.
-class THotKey : public TWinControl {
-public:
-    explicit THotKey(TComponent* owner, std::string name = {});
-    bool CanFocus() const override { return true; }
-    TShortCut HotKey() const { return FHotKey; }
-    void SetHotKey(TShortCut value);
-    // What a user's key press makes of it (0 clears).
-    void TypeKey(std::uint16_t key, TShiftState shift);
-
-    TNotifyEvent OnChange;
-
-private:
-    TShortCut FHotKey = 0;
 };
 
 }  // namespace lenzor

@@ -2,6 +2,7 @@
 // beside it) and the hot-key edit, whose key combination converts to and from a shortcut value.
 #pragma once
 
+#include "ui/hot_key.h"
 #include "ui/range_controls.h"
 #include "ui/std_peers_win.h"
 

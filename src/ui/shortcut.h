@@ -2,7 +2,7 @@
 // a menu shows for them, such as "Ctrl+Alt+G".
 #pragma once
 
-#include "ui/shift_state.h"
+#include "core/shift_state.h"
 
 #include <cstdint>
 #include <string>

@@ -1,6 +1,6 @@
 #include "ui/std_peers_win.h"
 
-#include "ui/unicode_win.h"
+#include "win/unicode_win.h"
 
 namespace lenzor {
 namespace {

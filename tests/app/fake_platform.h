@@ -3,7 +3,8 @@
 #pragma once
 
 #include "../lens/lens_fakes.h"
-#include "app/main_form.h"
+#include "app/main_platform.h"
+#include "ui/forms.h"
 
 #include <string>
 #include <vector>
@@ -15,20 +16,23 @@ public:
     FakeSystem system;
     std::vector<FakeWindow*> lensWindows;  // [0] the main lens, then previews
     TForm* form = nullptr;
-    std::function<void()> hotKeyPressed;
+    std::function<void(THKeyID)> hotKeyPressed;
     TPopupMenu* trayMenu = nullptr;
-    std::vector<std::pair<THKeyMods, std::uint8_t>> hotKeys;
+    std::vector<std::pair<THKeyMods, std::uint8_t>> hotKeys;  // every registration, in order
     bool autoRun = false;
     bool autoRunWritable = true;
     std::vector<std::string> opened;
     std::vector<std::string> boxes;  // "caption|text"
     bool terminated = false;
 
-    void CreateHotKeyCtrl(std::function<void()> onPressed) override { hotKeyPressed = onPressed; }
+    void CreateHotKeyCtrl(std::function<void(THKeyID)> onPressed) override {
+        hotKeyPressed = onPressed;
+    }
     bool AddHotKey(THKeyID, THKeyMods modifiers, std::uint8_t key) override {
         hotKeys.emplace_back(modifiers, key);
         return key != 0;
     }
+    void RemoveHotKey(THKeyID) override {}
     void CreateTrayIcon(TPopupMenu& menu) override { trayMenu = &menu; }
     void RestoreMainForm() override { form->Show(); }
     void SendMainFormToTray() override { form->Hide(); }

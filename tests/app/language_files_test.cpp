@@ -2,6 +2,8 @@
 // that template byte for byte, and every other language has exactly the template's keys.
 #include "fake_platform.h"
 
+#include "app/main_controller.h"
+
 #include "../options/temp_folder.h"
 #include "lang/ini_lang.h"
 #include "options/file_system.h"
@@ -27,10 +29,10 @@ std::string FreshTemplate() {
     std::string bytes;
     {
         testing::FakePlatform platform;
-        TForm1 form(platform, {"-L"});
-        platform.form = &form;
-        form.FormCreate();
-        form.Show();
+        TMainController program(platform, {"-L"});
+        platform.form = &program.Form();
+        program.FormCreate();
+        program.Form().Show();
         bytes = ReadBytes(folder.File("Custom.ini"));
     }
     ReleaseCurrentLanguageFile();

@@ -3,14 +3,16 @@
 #include "fake_platform.h"
 
 #include "../options/temp_folder.h"
+#include "app/frame_lenzor_opt.h"
+#include "app/main_controller.h"
 #include "app/settings.h"
 #include "core/format_settings.h"
 #include "lang/ini_lang.h"
 #include "options/file_system.h"
 #include "options/opt_system.h"
-#include "ui/frame_lenzor_opt.h"
 #include "ui/menu.h"
 #include "ui/page_control.h"
+#include "ui/hot_key.h"
 #include "ui/range_controls.h"
 #include "ui/std_controls.h"
 #include "ui/timer.h"
@@ -27,26 +29,27 @@ class MainForm : public ::testing::Test {
 protected:
     MainForm() { SetProgramFolder(folder.File("")); }
     ~MainForm() override {
-        form.reset();
+        app.reset();
         ReleaseCurrentLanguageFile();
         SetProgramFolder("");
         SetCurrentFormatSettings(FormatSettings{});
     }
 
     TForm1& Start(std::vector<std::string> arguments = {}) {
-        form = std::make_unique<TForm1>(platform, std::move(arguments));
-        platform.form = form.get();
-        form->FormCreate();
-        return *form;
+        app = std::make_unique<TMainController>(platform, std::move(arguments));
+        platform.form = &app->Form();
+        app->FormCreate();
+        return app->Form();
     }
+    TForm1& Form() { return app->Form(); }
     std::string Ini() const { return ReadBytes(folder.File("Lenzor.ini")); }
     void WriteIni(const std::string& text) { WriteBytes(folder.File("Lenzor.ini"), text); }
-    TFrameLenzorOpt& Frame() { return *form->FrameLenzorOpt1; }
-    TLenzor& Lens() { return form->Lens(); }
+    TFrameLenzorOpt& Frame() { return *app->Form().FrameLenzorOpt1; }
+    TLenzor& Lens() { return app->Lens(); }
 
     TempFolder folder;
     FakePlatform platform;
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<TMainController> app;
 };
 
 TEST_F(MainForm, FirstStartOpensTheDialogOnceAndStoresOnlyTheFlag) {
@@ -69,8 +72,8 @@ TEST_F(MainForm, FirstStartOpensTheDialogOnceAndStoresOnlyTheFlag) {
     EXPECT_EQ(Ini(), "[Common]\r\nFirstStart=0\r\n");
 
     Start();  // the next start stays in the tray
-    EXPECT_FALSE(form->Timer1->Enabled());
-    EXPECT_FALSE(form->Visible());
+    EXPECT_FALSE(Form().Timer1->Enabled());
+    EXPECT_FALSE(Form().Visible());
 }
 
 TEST_F(MainForm, OkStoresEveryControlAndTheLensRunsWithIt) {
@@ -79,7 +82,7 @@ TEST_F(MainForm, OkStoresEveryControlAndTheLensRunsWithIt) {
     WriteBytes(folder.File("Language/English.ini"), "");
     WriteBytes(folder.File("Language/German.ini"), "");
     TForm1& f = Start();
-    f.MenuOptions1Click();
+    app->MenuOptions1Click();
     // A language switch reloads every control, so it comes first.
     f.outCBLanguage->Select(f.outCBLanguage->Items().IndexOf("German"));
     TFrameLenzorOpt& o = Frame();
@@ -126,15 +129,15 @@ TEST_F(MainForm, OkStoresEveryControlAndTheLensRunsWithIt) {
     EXPECT_EQ(Lens().UpdateInterval(), 250u);
     EXPECT_EQ(Lens().FixedSaturation(), 876);
     EXPECT_TRUE(Lens().IsShown());  // "Show Glass after application start"
-    EXPECT_TRUE(form->Showglass1->Checked());
-    EXPECT_TRUE(form->Timer1->Enabled());
-    EXPECT_EQ(form->outCBLanguage->Text(), "German");
+    EXPECT_TRUE(Form().Showglass1->Checked());
+    EXPECT_TRUE(Form().Timer1->Enabled());
+    EXPECT_EQ(Form().outCBLanguage->Text(), "German");
 }
 
 TEST_F(MainForm, InvalidEntriesKeepTheDialogOpenAndTheFileAsItWas) {
     WriteIni("[Common]\r\nFirstStart=0\r\n");
     TForm1& f = Start();
-    f.MenuOptions1Click();
+    app->MenuOptions1Click();
     TFrameLenzorOpt& o = Frame();
     o.PageControl1->SelectPage(2);
     struct Case {
@@ -192,34 +195,34 @@ TEST_F(MainForm, TheTrayStatesFollowTheStateTable) {
     WriteIni("[Common]\r\nFirstStart=0\r\nHotKeyShowGlass=49223\r\n");
     TForm1& f = Start();
     EXPECT_EQ(f.Showglass1->ShortCutText(), "Ctrl+Alt+G");
-    platform.hotKeyPressed();  // lens on
+    platform.hotKeyPressed(0);  // lens on
     EXPECT_TRUE(Lens().IsShown());
     EXPECT_TRUE(f.Showglass1->Checked());
     EXPECT_TRUE(f.Timer1->Enabled());
 
-    f.MenuOptions1Click();  // dialog open: lens hidden, hot key inert
+    app->MenuOptions1Click();  // dialog open: lens hidden, hot key inert
     EXPECT_FALSE(Lens().IsShown());
-    platform.hotKeyPressed();
-    f.Showglass1Click();
+    platform.hotKeyPressed(0);
+    app->Showglass1Click();
     EXPECT_FALSE(Lens().IsShown());
     EXPECT_TRUE(f.Showglass1->Checked());
     f.BCancel->Click();  // back to "lens on"
     EXPECT_TRUE(Lens().IsShown());
 
-    f.Showglass1Click();
+    app->Showglass1Click();
     EXPECT_FALSE(Lens().IsShown());
     EXPECT_FALSE(f.Timer1->Enabled());
-    f.MenuOptions1Click();
+    app->MenuOptions1Click();
     f.Close();  // close box: back to "lens off"
     EXPECT_FALSE(Lens().IsShown());
     EXPECT_FALSE(f.Visible());
 
-    f.MenuOptions1Click();
-    EXPECT_TRUE(f.WMQueryEndSession());
-    f.WMEndSession(false);  // a cancelled shutdown: the close box hides again
+    app->MenuOptions1Click();
+    EXPECT_TRUE(app->WMQueryEndSession());
+    app->WMEndSession(false);  // a cancelled shutdown: the close box hides again
     f.Close();
     EXPECT_FALSE(platform.terminated);
-    f.MenuOptions1Click();
+    app->MenuOptions1Click();
     f.Exit1->Click();  // "Exit" with the dialog open quits without saving
     EXPECT_TRUE(platform.terminated);
     EXPECT_EQ(Ini(), "[Common]\r\nFirstStart=0\r\nHotKeyShowGlass=49223\r\n");
@@ -238,14 +241,14 @@ TEST_F(MainForm, StoredHotKeysThatAreNoCombinationRegisterNothing) {
         platform.hotKeys.clear();
         Start();
         EXPECT_EQ(!platform.hotKeys.empty(), c.registers) << c.stored;
-        EXPECT_EQ(form->Showglass1->ShortCutText(), c.text) << c.stored;
+        EXPECT_EQ(Form().Showglass1->ShortCutText(), c.text) << c.stored;
     }
 }
 
 TEST_F(MainForm, APreviewLensFollowsEveryEditUntilTheDialogCloses) {
     WriteIni("[Common]\r\nFirstStart=0\r\n[MouseControl]\r\nLenzor.PositionMode=3\r\n");
     TForm1& f = Start();
-    f.MenuOptions1Click();
+    app->MenuOptions1Click();
     TFrameLenzorOpt& o = Frame();
     o.CBLZPreview->Click();
     ASSERT_EQ(platform.lensWindows.size(), 2u);
@@ -267,18 +270,18 @@ TEST_F(MainForm, APreviewLensFollowsEveryEditUntilTheDialogCloses) {
 
     // Every tick applies all fifteen values again; values the lens holds already must not
     // touch its window (style, frame, size), or the preview flickers.
-    const int styles = preview.exStyleChanges, borders = preview.borderChanges;
+    const int styles = preview.clickThroughChanges, borders = preview.borderChanges;
     const int resizes = preview.resizes;
     for (int i = 0; i < 3; ++i) {
         o.TimerLZPreview2->Trigger();
     }
-    EXPECT_EQ(preview.exStyleChanges, styles);
+    EXPECT_EQ(preview.clickThroughChanges, styles);
     EXPECT_EQ(preview.borderChanges, borders);
     EXPECT_EQ(preview.resizes, resizes);
     o.CBFixedPassThroughtCursor->Click();  // a real change still reaches it
     o.CBTakeCoordsFromPreview->SetChecked(false);
     o.TimerLZPreview2->Trigger();
-    EXPECT_GT(preview.exStyleChanges, styles);
+    EXPECT_GT(preview.clickThroughChanges, styles);
     o.CBTakeCoordsFromPreview->SetChecked(true);
 
     o.CBLZPosition2->DropDown();  // opening the position list ends the preview
@@ -352,7 +355,7 @@ TEST_F(MainForm, ALanguageRecaptionsTheDialogAndNamesItsTexts) {
 
     // Back to a language without a file: page captions and texts are the built-in ones again,
     // the translated captions stay, unsaved edits are dropped.
-    f.MenuOptions1Click();
+    app->MenuOptions1Click();
     Frame().TrackBarLZAlpha->SetPosition(3);
     f.outCBLanguage->Items().Add("English");
     f.outCBLanguage->Select(1);
@@ -379,7 +382,7 @@ TEST_F(MainForm, LanguageBuildWritesTheTemplateEachTimeTheDialogShows) {
     EXPECT_NE(custom.find("FrameLenzorOpt1.CBLZContrast.Items[3]=Broken TV (CPU max)"),
               std::string::npos);
     EXPECT_EQ(custom.find("outMemo1"), std::string::npos);
-    EXPECT_EQ(form->Owner(), nullptr);  // lent to the temporary form and taken back
+    EXPECT_EQ(Form().Owner(), nullptr);  // lent to the temporary form and taken back
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 #include "lens/lens_system_win.h"
 #include "lens/lenzor.h"
 #include "options/file_system.h"
-#include "tray/timer_backend_win.h"
+#include "ui/timer_backend_win.h"
 #include "ui/menu.h"
 #include "ui/peer_factory_win.h"
 #include "ui/peer_win.h"
@@ -50,14 +50,14 @@ protected:
                    "[Common]\r\nFirstStart=0\r\n[MouseControl]\r\nLenzor.PositionMode=1\r\n");
         TTimer::SetBackend(&WindowTimers());
         platform = std::make_unique<MainFormPlatformWin>(system);
-        form = std::make_unique<TForm1>(*platform, std::vector<std::string>{});
-        form->CreateHandle(Win32Peers());
-        platform->Attach(*form);
-        form->FormCreate();
-        window = WinPeer::Of(form.get())->Handle();
+        program = std::make_unique<TMainController>(*platform, std::vector<std::string>{});
+        program->Form().CreateHandle(Win32Peers());
+        platform->Attach(*program);
+        program->FormCreate();
+        window = WinPeer::Of(&program->Form())->Handle();
     }
     ~MainPlatform() override {
-        form.reset();
+        program.reset();
         platform.reset();
         TTimer::SetBackend(nullptr);
         ReleaseCurrentLanguageFile();
@@ -67,7 +67,7 @@ protected:
     TempFolder folder;
     LensSystemWin system;
     std::unique_ptr<MainFormPlatformWin> platform;
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<TMainController> program;
     HWND window = nullptr;
 };
 
@@ -76,22 +76,22 @@ TEST_F(MainPlatform, HotKeyCloseBoxAndSessionEndWorkOnTheRealWindows) {
     EXPECT_TRUE(platform->TrayIcon()->IconVisible());
     SendMessageW(platform->HotKeyCtrl()->Handle(), WM_HOTKEY, 0,
                  MAKELPARAM(MOD_CONTROL | MOD_ALT, 'G'));
-    EXPECT_TRUE(form->Lens().IsShown());
+    EXPECT_TRUE(program->Lens().IsShown());
 
-    form->MenuOptions1Click();
+    program->MenuOptions1Click();
     EXPECT_TRUE(IsWindowVisible(window));
     SendMessageW(platform->HotKeyCtrl()->Handle(), WM_HOTKEY, 0, 0);  // inert while open
-    EXPECT_FALSE(form->Lens().IsShown());
+    EXPECT_FALSE(program->Lens().IsShown());
     SendMessageW(window, WM_CLOSE, 0, 0);  // the close box is Cancel
     EXPECT_FALSE(IsWindowVisible(window));
-    EXPECT_TRUE(form->Lens().IsShown());
+    EXPECT_TRUE(program->Lens().IsShown());
 
-    form->MenuOptions1Click();
+    program->MenuOptions1Click();
     EXPECT_EQ(SendMessageW(window, WM_QUERYENDSESSION, 0, 0), TRUE);
     SendMessageW(window, WM_ENDSESSION, FALSE, 0);  // cancelled: closing hides again
     SendMessageW(window, WM_CLOSE, 0, 0);
     EXPECT_FALSE(IsWindowVisible(window));
-    EXPECT_FALSE(form->Terminating());
+    EXPECT_FALSE(program->Terminating());
 
     SendMessageW(window, WM_QUERYENDSESSION, 0, 0);
     SendMessageW(window, WM_ENDSESSION, TRUE, 0);
@@ -103,7 +103,7 @@ TEST_F(MainPlatform, HotKeyCloseBoxAndSessionEndWorkOnTheRealWindows) {
 TEST_F(MainPlatform, AFailingRedrawShowsOneErrorBoxAndTheLensCarriesOn) {
     RefusingCaptureSystem refusing;
     Start(refusing);
-    form->Showglass1Click();
+    program->Showglass1Click();
     std::vector<std::string> boxes;
     const DWORD start = GetTickCount();
     while (boxes.empty() && GetTickCount() - start < 30000) {
@@ -113,7 +113,7 @@ TEST_F(MainPlatform, AFailingRedrawShowsOneErrorBoxAndTheLensCarriesOn) {
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0], "Screen capture refused.");
     EXPECT_TRUE(later.empty());
-    EXPECT_TRUE(form->Lens().IsShown());
+    EXPECT_TRUE(program->Lens().IsShown());
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include "options/opt_storage_ini.h"
 #include "options/opt_system.h"
 #include "options/text_encoding.h"
-#include "ui/unicode_win.h"
+#include "win/unicode_win.h"
 
 #include <gtest/gtest.h>
 

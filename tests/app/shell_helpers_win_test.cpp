@@ -1,7 +1,8 @@
 // The shell helpers against Wine's shell and registry: opening a target with its default
 // action, and the autorun value in the Run keys, checked with reg.exe.
+#include "app/settings.h"
 #include "app/shell_helpers_win.h"
-#include "ui/unicode_win.h"
+#include "win/unicode_win.h"
 
 #include <gtest/gtest.h>
 

@@ -3,11 +3,11 @@
 // reaches its control, and every message text is the file's with its line-break marks turned
 // into line breaks.
 #include "../app/fake_platform.h"
-#include "app/main_form.h"
+#include "app/main_controller.h"
 #include "ini_fuzz_support.h"
 #include "lang/ini_lang.h"
 #include "options/file_system.h"
-#include "ui/frame_lenzor_opt.h"
+#include "app/frame_lenzor_opt.h"
 #include "ui/std_controls.h"
 
 #include <filesystem>
@@ -27,7 +27,7 @@ constexpr const char* kLanguage = "Fuzz";
 struct Program {
     std::string folder;
     testing::FakePlatform platform;
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<TMainController> controller;
 
     Program() {
         char name[] = "/dev/shm/lenzor-fuzz-XXXXXX";
@@ -38,9 +38,9 @@ struct Program {
         std::filesystem::create_directories(folder + "Language");
         WriteLanguage("");
         SetProgramFolder(folder);
-        form = std::make_unique<TForm1>(platform, std::vector<std::string>{});
-        platform.form = form.get();
-        form->FormCreate();
+        controller = std::make_unique<TMainController>(platform, std::vector<std::string>{});
+        platform.form = &controller->Form();
+        controller->FormCreate();
     }
     void WriteLanguage(std::string_view bytes) const {
         std::ofstream(folder + "Language/" + kLanguage + ".ini", std::ios::binary | std::ios::trunc)
@@ -78,7 +78,7 @@ std::string Without(const std::string& text, std::string_view part) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static Program program;
-    TForm1& form = *program.form;
+    TForm1& form = program.controller->Form();
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
 
     // The switch as the user makes it in the dialog: the file is read from the language folder.

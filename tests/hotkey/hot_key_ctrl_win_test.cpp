@@ -2,7 +2,7 @@
 // while a window of this process has the keyboard focus (Wine delivers hot keys only then).
 #include "../ui/message_pump_win.h"
 #include "hotkey/hot_key_ctrl_win.h"
-#include "ui/unicode_win.h"
+#include "win/unicode_win.h"
 
 #include <gtest/gtest.h>
 

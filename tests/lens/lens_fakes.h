@@ -82,16 +82,14 @@ public:
 
 class FakeWindow : public LensWindow {
 public:
-    static constexpr uint32_t kCreatedExStyle = 0x00080088;  // layered, tool window, topmost
-
     LensRect bounds{0, 0, 250, 250};
     LensBorder border = LensBorder::ToolWindowSizeable;
-    uint32_t exStyle = kCreatedExStyle;
+    bool clickThrough = false;
     int alpha = 255;
     bool visible = false;
     MarkerCorner marker = MarkerCorner::mkNone;
     int moves = 0, borderChanges = 0, stayOnTopCalls = 0, markerCalls = 0;
-    int exStyleChanges = 0, resizes = 0;
+    int clickThroughChanges = 0, resizes = 0;
     std::vector<Bitmap24> presented;
 
     LensRect Bounds() override { return bounds; }
@@ -111,10 +109,9 @@ public:
         ++borderChanges;
         border = b;
     }
-    uint32_t ExStyle() override { return exStyle; }
-    void SetExStyle(uint32_t style) override {
-        ++exStyleChanges;
-        exStyle = style;
+    void SetClickThrough(bool on) override {
+        ++clickThroughChanges;
+        clickThrough = on;
     }
     void SetAlpha(uint8_t a) override { alpha = a; }
     void StayOnTopNoActivate() override { ++stayOnTopCalls; }

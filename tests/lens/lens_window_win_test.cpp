@@ -17,6 +17,9 @@ constexpr uint32_t kClickThrough = WS_EX_LAYERED | WS_EX_TRANSPARENT;
 DWORD Style(const LensWindowWin& lens) {
     return static_cast<DWORD>(GetWindowLongW(lens.Handle(), GWL_STYLE));
 }
+uint32_t ExStyle(const LensWindowWin& lens) {
+    return static_cast<uint32_t>(GetWindowLongW(lens.Handle(), GWL_EXSTYLE));
+}
 
 BYTE LayeredAlpha(const LensWindowWin& lens) {
     BYTE alpha = 0;
@@ -29,7 +32,7 @@ BYTE LayeredAlpha(const LensWindowWin& lens) {
 TEST(LensWindowWinTest, StartsHiddenAsALayeredTopmostToolWindowWithoutTaskbarButton) {
     LensWindowWin lens;
     EXPECT_FALSE(lens.Visible());
-    const uint32_t ex = lens.ExStyle();
+    const uint32_t ex = ExStyle(lens);
     EXPECT_TRUE(ex & WS_EX_LAYERED);
     EXPECT_TRUE(ex & WS_EX_TOPMOST);
     EXPECT_TRUE(ex & WS_EX_TOOLWINDOW);
@@ -89,22 +92,22 @@ TEST(LensWindowWinTest, BordersKeepTheOuterSizeAndTheFrameAroundThePicture) {
     EXPECT_EQ(lens.PictureWidth(), 0);
 }
 
-TEST(LensWindowWinTest, ExtendedStyleIsReplacedWholeAndAlphaSurvivesIt) {
+TEST(LensWindowWinTest, ClickThroughReplacesTheExtendedStyleWholeAndAlphaSurvivesIt) {
     LensWindowWin lens;
-    const uint32_t saved = lens.ExStyle();
+    const uint32_t saved = ExStyle(lens);
     lens.SetAlpha(160);
     EXPECT_EQ(LayeredAlpha(lens), 160);
 
-    lens.SetExStyle(kClickThrough);
+    lens.SetClickThrough(true);
     // Topmost belongs to SetWindowPos and the window edge to the border; everything else is
-    // exactly what was set.
+    // exactly layered and transparent.
     const uint32_t systemManaged = WS_EX_TOPMOST | WS_EX_WINDOWEDGE;
-    EXPECT_EQ(lens.ExStyle() & ~systemManaged, kClickThrough);
+    EXPECT_EQ(ExStyle(lens) & ~systemManaged, kClickThrough);
     EXPECT_EQ(LayeredAlpha(lens), 160);
 
-    lens.SetExStyle(saved);
-    EXPECT_EQ(lens.ExStyle() & ~systemManaged, saved & ~systemManaged);
-    EXPECT_TRUE(lens.ExStyle() & WS_EX_TOPMOST);
+    lens.SetClickThrough(false);
+    EXPECT_EQ(ExStyle(lens) & ~systemManaged, saved & ~systemManaged);
+    EXPECT_TRUE(ExStyle(lens) & WS_EX_TOPMOST);
     lens.SetAlpha(255);
     EXPECT_EQ(LayeredAlpha(lens), 255);
 }
@@ -122,7 +125,7 @@ TEST(LensWindowWinTest, ShowsOnTopWithoutTakingTheFocus) {
     PumpMessagesFor(100);
     EXPECT_TRUE(lens.Visible());
     EXPECT_EQ(GetForegroundWindow(), focused.Handle());
-    EXPECT_TRUE(lens.ExStyle() & WS_EX_TOPMOST);
+    EXPECT_TRUE(ExStyle(lens) & WS_EX_TOPMOST);
     EXPECT_EQ(lens.Bounds(), (LensRect{40, 60, 290, 310}));
 
     // Another topmost window shown later stands above the lens until the next redraw's call.

@@ -11,9 +11,6 @@
 namespace lenzor::testing {
 namespace {
 
-constexpr uint32_t kClickThrough = 0x00080020;
-constexpr uint32_t kSaved = FakeWindow::kCreatedExStyle;
-
 TEST(LenzorTest, StartsHiddenWithItsDefaultsInACornerTrackerWindow) {
     LensRig rig;
     TLenzor& lens = *rig.lens;
@@ -28,7 +25,7 @@ TEST(LenzorTest, StartsHiddenWithItsDefaultsInACornerTrackerWindow) {
     EXPECT_EQ(lens.ContrastMode(), cmNone);
     EXPECT_EQ(lens.PositionMode(), pmCornerTracker);
     EXPECT_EQ(rig.window->border, LensBorder::None);
-    EXPECT_EQ(rig.window->exStyle, kSaved);
+    EXPECT_FALSE(rig.window->clickThrough);
     EXPECT_EQ(lens.OwnedCount(), 2u);
     lens.SetShown(true);
     EXPECT_TRUE(lens.IsShown());
@@ -40,25 +37,25 @@ TEST(LenzorTest, WindowStyleFollowsModeMouseThroughAndHoldPosition) {
     FakeWindow& w = *rig.window;
     lens.SetPositionMode(pmUnderCursor);
     EXPECT_EQ(w.border, LensBorder::None);
-    EXPECT_EQ(w.exStyle, kClickThrough);
+    EXPECT_TRUE(w.clickThrough);
     lens.SetPositionMode(pmFixed);  // leaving under-cursor restores the initial style
     EXPECT_EQ(w.border, LensBorder::ToolWindowFixed);
-    EXPECT_EQ(w.exStyle, kSaved);
+    EXPECT_FALSE(w.clickThrough);
     lens.SetMouseThrough(true);
-    EXPECT_EQ(w.exStyle, kClickThrough);
+    EXPECT_TRUE(w.clickThrough);
     lens.SetPositionMode(pmFixedElusive);
-    EXPECT_EQ(w.exStyle, kClickThrough);
+    EXPECT_TRUE(w.clickThrough);
     lens.SetHoldPosition(true);  // a held lens is dragged, so never click-through
-    EXPECT_EQ(w.exStyle, kSaved);
+    EXPECT_FALSE(w.clickThrough);
     // Under cursor chosen while still held, then released: click-through after all, whatever
     // the order the options write the two values in.
     lens.SetPositionMode(pmUnderCursor);
-    EXPECT_EQ(w.exStyle, kSaved);
+    EXPECT_FALSE(w.clickThrough);
     lens.SetHoldPosition(false);
-    EXPECT_EQ(w.exStyle, kClickThrough);
+    EXPECT_TRUE(w.clickThrough);
     lens.SetPositionMode(9);  // an unknown mode: tool-window border, initial style
     EXPECT_EQ(w.border, LensBorder::ToolWindowFixed);
-    EXPECT_EQ(w.exStyle, kSaved);
+    EXPECT_FALSE(w.clickThrough);
     const int borderChanges = w.borderChanges;
     lens.SetPositionMode(9);
     EXPECT_EQ(w.borderChanges, borderChanges) << "the same mode keeps its border";
@@ -72,7 +69,7 @@ TEST(LenzorTest, WithoutLayeredWindowsThereIsNoClickThrough) {
     EXPECT_EQ(rig.lens->PositionMode(), pmCornerTracker);
     rig.lens->SetPositionMode(pmFixed);
     rig.lens->SetMouseThrough(true);
-    EXPECT_EQ(rig.window->exStyle, kSaved);
+    EXPECT_FALSE(rig.window->clickThrough);
 }
 
 TEST(LenzorTest, RefusesUnusableZoomFactorsAndClampsAlpha) {

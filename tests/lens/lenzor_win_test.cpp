@@ -33,14 +33,17 @@ protected:
     DWORD Border() {
         return static_cast<DWORD>(GetWindowLongW(Window().Handle(), GWL_STYLE)) & kBorder;
     }
-    uint32_t ExStyleSet() { return Window().ExStyle() & ~kSystemManaged; }
+    uint32_t ExStyleSet() { return ExStyle() & ~kSystemManaged; }
+    uint32_t ExStyle() {
+        return static_cast<uint32_t>(GetWindowLongW(Window().Handle(), GWL_EXSTYLE));
+    }
 
     LensSystemWin system_;
     TLenzor lens_;
 };
 
 TEST_F(LenzorWinTest, PositionModesSetBorderAndClickThroughOnTheWindow) {
-    const uint32_t created = Window().ExStyle() & ~kSystemManaged;
+    const uint32_t created = ExStyleSet();
     EXPECT_EQ(lens_.PositionMode(), pmCornerTracker);
     EXPECT_EQ(Border(), 0u);
     EXPECT_EQ(ExStyleSet(), created);

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "effects/bitmap.h"
-#include "ui/window_win.h"
+#include "win/window_win.h"
 
 namespace lenzor::test {
 

@@ -4,7 +4,7 @@
 
 #include "core/errors.h"
 #include "temp_folder.h"
-#include "ui/unicode_win.h"
+#include "win/unicode_win.h"
 
 #include <gtest/gtest.h>
 

@@ -6,6 +6,7 @@
 #include "ui/image.h"
 #include "ui/menu.h"
 #include "ui/page_control.h"
+#include "ui/hot_key.h"
 #include "ui/range_controls.h"
 #include "ui/std_controls.h"
 #include "ui/timer.h"

@@ -6,7 +6,7 @@
 #include "ui/form_peer_win.h"
 #include "ui/graphic_peers_win.h"
 #include "ui/peer_factory_win.h"
-#include "ui/unicode_win.h"
+#include "win/unicode_win.h"
 
 #include <gtest/gtest.h>
 

@@ -5,6 +5,7 @@
 
 #include "ui/declare.h"
 #include "ui/forms.h"
+#include "ui/hot_key.h"
 #include "ui/image.h"
 #include "ui/or_image.h"
 #include "ui/page_control.h"

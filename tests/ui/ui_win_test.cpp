@@ -3,7 +3,7 @@
 #include "message_pump_win.h"
 #include "ui/image_list_win.h"
 #include "ui/popup_menu_win.h"
-#include "ui/unicode_win.h"
+#include "win/unicode_win.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ui/unicode_win.h"
+#include "win/unicode_win.h"
 
 #include <windows.h>
 

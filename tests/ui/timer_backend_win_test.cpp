@@ -1,7 +1,7 @@
 // Component timers on window-less timers: they tick while enabled, stop when disabled, and stop
 // for good when their owner is destroyed, also from inside their own tick.
-#include "../ui/message_pump_win.h"
-#include "tray/timer_backend_win.h"
+#include "message_pump_win.h"
+#include "ui/timer_backend_win.h"
 #include "ui/declare.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "tray/simple_timer_win.h"
+#include "win/simple_timer_win.h"
 
-#include "ui/window_win.h"
+#include "win/window_win.h"
 
 #include <memory>
 #include <unordered_map>

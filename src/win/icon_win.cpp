@@ -1,4 +1,4 @@
-#include "ui/icon_win.h"
+#include "win/icon_win.h"
 
 #include <utility>
 

@@ -1,7 +1,7 @@
 // Window-less timers on real system timers: period, suspend and resume, and the shared hidden
 // window that lives from the first timer to the last.
 #include "../ui/message_pump_win.h"
-#include "tray/simple_timer_win.h"
+#include "win/simple_timer_win.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "tray/timer_backend_win.h"
+#include "ui/timer_backend_win.h"
 
-#include "tray/simple_timer_win.h"
+#include "win/simple_timer_win.h"
 
 namespace lenzor {
 namespace {

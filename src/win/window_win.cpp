@@ -1,6 +1,7 @@
-#include "ui/window_win.h"
+#include "win/window_win.h"
 
-#include <stdexcept>
+#include "win/last_error_win.h"
+
 #include <string>
 #include <utility>
 #include <vector>
@@ -62,7 +63,7 @@ void NativeWindow::CreateNativeWindow(const CreateParams& params) {
         wc.hbrBackground = params.background;
         wc.lpszClassName = params.className;
         if (!RegisterClassExW(&wc)) {
-            throw std::runtime_error("RegisterClassEx failed");
+            ThrowLastError("Cannot register the window class");
         }
     }
     refuseClose_ = params.refuseClose;
@@ -70,7 +71,7 @@ void NativeWindow::CreateNativeWindow(const CreateParams& params) {
                                 params.x, params.y, params.width, params.height, params.parent,
                                 nullptr, instance, this);
     if (!hwnd) {
-        throw std::runtime_error("CreateWindowEx failed");
+        ThrowLastError("Cannot create a window");
     }
 }
 

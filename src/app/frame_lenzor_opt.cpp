@@ -1,4 +1,4 @@
-#include "ui/frame_lenzor_opt.h"
+#include "app/frame_lenzor_opt.h"
 
 #include "core/numeric.h"
 #include "core/text_forms.h"
@@ -22,10 +22,6 @@ constexpr const char* kLensFeatureText =
     "Set parameters for Lenzor feature. This feature will help you see small details on "
     "monitor or TV.";
 
-const std::vector<std::string> kPositionNames = {"Under Cursor (Win2000/XP)", "Corner Tracker",
-                                                 "Fixed Elusive", "Fixed"};
-const std::vector<std::string> kContrastNames = {"None", "Negative", "Fixed gamma (CPU max)",
-                                                 "Broken TV (CPU max)"};
 constexpr double kZoomList[] = {0.7, 1, 1.5, 2, 2.5, 3, 3.5, 4, 6, 8, 10, 12, 16, 32};
 
 bool IsFixedMode(int mode) {
@@ -180,8 +176,10 @@ void TFrameLenzorOpt::InitControls() {
     }
     FPreviewLens.reset();
     PageControl1->SetActivePageIndex(0);
-    CBLZPosition2->Items().Assign(kPositionNames);
-    CBLZContrast->Items().Assign(kContrastNames);
+    CBLZPosition2->Items().Assign(
+        std::vector<std::string>(PositionModeNames.begin(), PositionModeNames.end()));
+    CBLZContrast->Items().Assign(
+        std::vector<std::string>(ContrastModeNames.begin(), ContrastModeNames.end()));
     std::vector<std::string> zooms(std::size(kZoomList));
     zooms.push_back(LangText(kMsgEnterAnyZoom));
     CBLZZoomFactor->Items().Assign(std::move(zooms));

@@ -1,0 +1,83 @@
+// TMainController: the program itself. It owns the lens and drives it from Timer1, keeps the
+// settings and "Lenzor.ini", registers the hot keys, answers the tray menu, sets the autorun
+// value, and opens and closes the settings dialog (TForm1), which it owns. Everything the
+// system must do for it goes through MainFormPlatform, so its whole behaviour runs natively.
+#pragma once
+
+#include "app/main_form.h"
+#include "app/main_platform.h"
+#include "ui/shortcut.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace lenzor {
+
+class TLenzor;
+class TOptStorageINIFile;
+class TOptSystem;
+
+class TMainController : public SettingsDialogHost {
+public:
+    // Creates the dialog's components; nothing else happens until FormCreate.
+    TMainController(MainFormPlatform& platform, std::vector<std::string> arguments);
+    ~TMainController() override;
+
+    // Builds everything and loads the settings; the dialog's window may exist already.
+    void FormCreate();
+
+    TForm1& Form() { return *FForm; }
+    TLenzor& Lens() { return *FLens; }
+    TOptSystem& Options() { return *FOptions; }
+    bool LanguageBuild() const { return FLanguageBuild; }
+
+    // Event handlers, public so that the platform and the tests can run them as the user does.
+    void Timer1Timer();
+    void Showglass1Click();
+    void MenuOptions1Click();
+    void Exit1Click();
+    void HotKeyPressed(THKeyID id);
+    // Windows asks whether the session may end: always yes. WM_ENDSESSION then tells whether
+    // it really ends (the program closes) or was cancelled (it goes on as before).
+    bool WMQueryEndSession();
+    void WMEndSession(bool ending);
+
+    void OpenSettings();
+
+    // SettingsDialogHost
+    TLenzor& MainLens() override { return *FLens; }
+    GeneralSettings CurrentGeneralSettings() override;
+    bool CommitSettings(const GeneralSettings& general) override;
+    void CloseSettings() override;
+    bool Terminating() const override { return FExiting || FSessionEnding; }
+    void DialogClosed() override;
+
+private:
+    void RegisterShowHotKey();
+    bool CollectSettings(const GeneralSettings& general);
+    void SaveSettings(bool autoRun);
+    // Timer1 runs only while there is work for it: a shown lens or the first-start check.
+    void UpdateTimer1();
+
+    MainFormPlatform& FPlatform;
+    std::vector<std::string> FArguments;
+    std::string FAppDir;
+    bool FLanguageBuild;
+    std::unique_ptr<TLenzor> FLens;
+    std::unique_ptr<TOptStorageINIFile> FStorage;
+    std::unique_ptr<TOptSystem> FOptions;
+    // Declared last, so it goes first: the frame's preview lens and timers go before the lens
+    // they were made beside.
+    std::unique_ptr<TForm1> FForm;
+    bool FExiting = false;
+    bool FSessionEnding = false;
+};
+
+// The shortcut of a stored hot-key value, or none when the value is no valid combination
+// (outside 16 bits, or a key code above 255).
+std::optional<TShortCut> StoredShortCut(std::int32_t value);
+
+}  // namespace lenzor
