@@ -70,35 +70,60 @@ DibCanvas& CanvasFor(int width, int height) {
     return *canvas;
 }
 
-// The screen part of the capture. Only the part on the virtual screen is copied (Wine copies
-// nothing at all when the source leaves the screen); the rest is black. A failed blit (a
-// locked or secure desktop) leaves the picture black too: the user can do nothing about it
-// and the next redraw tries again.
+// The screen part of the capture: each monitor's part of rect is copied (Wine copies nothing at
+// all when the source leaves the screen); the rest, which no monitor shows, is black rather than
+// whatever the system keeps there. A failed blit (a locked or secure desktop) leaves the picture
+// black too: the user can do nothing about it and the next redraw tries again.
 void BlitScreen(const DibCanvas& canvas, const LensRect& rect) {
-    const int screenLeft = GetSystemMetrics(SM_XVIRTUALSCREEN);
-    const int screenTop = GetSystemMetrics(SM_YVIRTUALSCREEN);
-    const int left = std::max(rect.left, screenLeft);
-    const int top = std::max(rect.top, screenTop);
-    const int right = std::min(rect.right, screenLeft + GetSystemMetrics(SM_CXVIRTUALSCREEN));
-    const int bottom = std::min(rect.bottom, screenTop + GetSystemMetrics(SM_CYVIRTUALSCREEN));
-    const bool whole =
-        left == rect.left && top == rect.top && right == rect.right && bottom == rect.bottom;
+    std::vector<LensRect> parts;
+    for (const LensRect& monitor : MonitorRects()) {
+        const LensRect part{std::max(rect.left, monitor.left), std::max(rect.top, monitor.top),
+                            std::min(rect.right, monitor.right),
+                            std::min(rect.bottom, monitor.bottom)};
+        if (part.left < part.right && part.top < part.bottom) {
+            parts.push_back(part);
+        }
+    }
+    const bool whole = parts.size() == 1 && parts[0] == rect;
     if (!whole) {
         canvas.Clear();  // the canvas still holds the last capture
     }
-    if (left >= right || top >= bottom) {
+    if (parts.empty()) {
         return;
     }
     HWND desktop = GetDesktopWindow();
     HDC screen = GetWindowDC(desktop);
-    const bool copied = screen && BitBlt(canvas.Dc(), left - rect.left, top - rect.top,
-                                         right - left, bottom - top, screen, left, top, SRCCOPY);
+    bool copied = screen != nullptr;
+    for (const LensRect& part : parts) {
+        copied = screen &&
+                 BitBlt(canvas.Dc(), part.left - rect.left, part.top - rect.top, part.Width(),
+                        part.Height(), screen, part.left, part.top, SRCCOPY) &&
+                 copied;
+    }
     if (screen) {
         ReleaseDC(desktop, screen);
     }
     if (!copied && whole) {
         canvas.Clear();
     }
+}
+
+BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    if (!GetMonitorInfoW(monitor, &info)) {
+        return TRUE;
+    }
+    const RECT& r = info.rcMonitor;
+    auto& monitors = *reinterpret_cast<std::vector<LensRect>*>(data);
+    try {  // nothing may escape into the system's callback
+        const bool primary = (info.dwFlags & MONITORINFOF_PRIMARY) != 0;
+        monitors.insert(primary ? monitors.begin() : monitors.end(),
+                        LensRect{r.left, r.top, r.right, r.bottom});
+    } catch (...) {
+        return FALSE;
+    }
+    return TRUE;
 }
 
 void DrawCurrentPointer(HDC target, const LensRect& rect) {
@@ -129,6 +154,22 @@ void CaptureScreen(bool withPointer, const LensRect& rect, Bitmap24& out) {
 
 void CaptureScreenRect(const LensRect& rect, Bitmap24& out) {
     CaptureScreen(false, rect, out);
+}
+
+LensRect VirtualScreenRect() {
+    const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
+    const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    return LensRect{left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                    top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+}
+
+std::vector<LensRect> MonitorRects() {
+    std::vector<LensRect> monitors;
+    if (!EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&monitors)) ||
+        monitors.empty()) {
+        monitors.assign(1, VirtualScreenRect());
+    }
+    return monitors;
 }
 
 bool GetCursorInfoDynamic(CURSORINFO& info) {
