@@ -1,9 +1,11 @@
 #include "ui/form_peer_win.h"
 
+#include "ui/form_position.h"
 #include "ui/page_control.h"
 #include "ui/unicode_win.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace lenzor {
 namespace {
@@ -52,6 +54,31 @@ TTTOOLINFOW ToolInfo(HWND form, HWND tool) {
     return info;
 }
 
+BOOL CALLBACK AddMonitorArea(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    if (!GetMonitorInfoW(monitor, &info)) {
+        return TRUE;
+    }
+    auto rect = [](const RECT& r) { return TRect{r.left, r.top, r.right, r.bottom}; };
+    auto& areas = *reinterpret_cast<std::vector<MonitorArea>*>(data);
+    try {  // nothing may escape into the system's callback
+        const bool primary = (info.dwFlags & MONITORINFOF_PRIMARY) != 0;
+        areas.insert(primary ? areas.begin() : areas.end(),
+                     MonitorArea{rect(info.rcMonitor), rect(info.rcWork)});
+    } catch (...) {
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The monitors, primary first.
+std::vector<MonitorArea> MonitorAreas() {
+    std::vector<MonitorArea> areas;
+    EnumDisplayMonitors(nullptr, nullptr, AddMonitorArea, reinterpret_cast<LPARAM>(&areas));
+    return areas;
+}
+
 }  // namespace
 
 FormPeer::FormPeer(TCustomForm& form) : WinPeer(form), form_(form) {}
@@ -78,26 +105,41 @@ HWND FormPeer::CreateHandle(HWND) {
 }
 
 void FormPeer::PlaceWindow() {
-    RECT frame{0, 0, ScaleToDpi(form_.Width(), dpi_), ScaleToDpi(form_.Height(), dpi_)};
-    AdjustWindowRectForDpi(frame, kFormStyle, kFormExStyle, dpi_);
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
+    auto frameSize = [this] {
+        RECT frame{0, 0, ScaleToDpi(form_.Width(), dpi_), ScaleToDpi(form_.Height(), dpi_)};
+        AdjustWindowRectForDpi(frame, kFormStyle, kFormExStyle, dpi_);
+        return SIZE{frame.right - frame.left, frame.bottom - frame.top};
+    };
     if (positioned_) {
-        SetWindowPos(Handle(), nullptr, 0, 0, width, height,
+        const SIZE size = frameSize();
+        SetWindowPos(Handle(), nullptr, 0, 0, size.cx, size.cy,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         return;
     }
     positioned_ = true;
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof(monitor);
-    GetMonitorInfoW(MonitorFromWindow(Handle(), MONITOR_DEFAULTTOPRIMARY), &monitor);
-    const RECT& work = monitor.rcWork;
-    SetWindowPos(Handle(), nullptr, work.left + (work.right - work.left - width) / 2,
-                 work.top + (work.bottom - work.top - height) / 2, width, height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    POINT pointer{};  // the primary monitor's origin when the pointer cannot be read
+    GetCursorPos(&pointer);
+    const std::vector<MonitorArea> monitors = MonitorAreas();
+    // Arriving on a monitor of another DPI rescales the form on the way (WM_DPICHANGED); it is
+    // then centred again at its new size.
+    for (int pass = 0; pass < 2; ++pass) {
+        const UINT dpi = dpi_;
+        const SIZE size = frameSize();
+        const FormOrigin at = CentredFormOrigin(size.cx, size.cy, monitors, pointer.x, pointer.y);
+        SetWindowPos(Handle(), nullptr, at.x, at.y, size.cx, size.cy,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        if (dpi_ == dpi) {
+            break;
+        }
+    }
 }
 
+// Each opening centres the form anew, on the monitor the user now works on.
 void FormPeer::ShowWindows(bool visible) {
+    if (visible && !IsWindowVisible(Handle())) {
+        positioned_ = false;
+        PlaceWindow();
+    }
     ShowWindow(Handle(), visible ? SW_SHOW : SW_HIDE);
 }
 
