@@ -117,8 +117,10 @@ void FormPeer::PlaceWindow() {
         return;
     }
     positioned_ = true;
-    POINT pointer{};  // the primary monitor's origin when the pointer cannot be read
-    GetCursorPos(&pointer);
+    POINT pointer{};
+    if (!GetCursorPos(&pointer)) {
+        pointer = {};  // the primary monitor's origin
+    }
     const std::vector<MonitorArea> monitors = MonitorAreas();
     // Arriving on a monitor of another DPI rescales the form on the way (WM_DPICHANGED); it is
     // then centred again at its new size.
