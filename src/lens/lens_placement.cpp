@@ -37,13 +37,34 @@ LensPoint FixedHome(const PlacementInput& in) {
             Coordinate(std::min<int64_t>(in.topFixed, int64_t{in.desktop.bottom} - kFixedMargin))};
 }
 
+int64_t DistanceSquared(const LensRect& r, LensPoint p) {
+    const int64_t dx = std::max<int64_t>({int64_t{r.left} - p.x, int64_t{p.x} - r.right + 1, 0});
+    const int64_t dy = std::max<int64_t>({int64_t{r.top} - p.y, int64_t{p.y} - r.bottom + 1, 0});
+    return dx * dx + dy * dy;
+}
+
+// The monitor that shows the pointer; for a pointer on none (the system confines it, a test
+// need not) the nearest, the primary among equals.
+const LensRect& PointerMonitor(const PlacementInput& in) {
+    const LensRect* best = &in.desktop;
+    int64_t bestDistance = -1;
+    for (const LensRect& monitor : in.monitors) {
+        const int64_t distance = DistanceSquared(monitor, in.pointer);
+        if (bestDistance < 0 || distance < bestDistance) {
+            best = &monitor;
+            bestDistance = distance;
+        }
+    }
+    return *best;
+}
+
 void PlaceCornerTracker(const PlacementInput& in, Placement& out) {
     const int64_t w = WidthOf(in.lens);
     const int64_t h = HeightOf(in.lens);
     const int64_t off = in.cornerTrackOffset;
     const int64_t x = in.pointer.x;
     const int64_t y = in.pointer.y;
-    const LensRect& d = in.desktop;
+    const LensRect& d = PointerMonitor(in);
     // A position that fits lies on the desktop, so it is a valid coordinate as it is.
     auto tryPlace = [&](int64_t left, int64_t top) {
         if (!Fits(d, w, h, left, top)) {
@@ -63,7 +84,7 @@ void PlaceCornerTracker(const PlacementInput& in, Placement& out) {
 
 void PlaceFixedElusive(const PlacementInput& in, Placement& out) {
     const LensRect& lens = in.lens;
-    const LensRect& d = in.desktop;
+    const LensRect& d = PointerMonitor(in);
     const int64_t w = WidthOf(lens);
     const int64_t h = HeightOf(lens);
     if (ContainsPoint(lens, in.pointer)) {

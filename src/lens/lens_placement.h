@@ -1,8 +1,11 @@
 // Where the lens window goes for a pointer position, by position mode, on the bounding
-// rectangle of the virtual screen. Pure geometry: the lens applies the result to its window.
+// rectangle of the virtual screen and its monitors. Pure geometry: the lens applies the result
+// to its window.
 #pragma once
 
 #include "lens/lens_platform.h"
+
+#include <span>
 
 namespace lenzor {
 
@@ -11,6 +14,10 @@ struct PlacementInput {
     LensRect lens;  // the window's current outer rectangle
     LensPoint pointer;
     LensRect desktop;
+    // The lens that moves by itself keeps to the monitor under the pointer, so that it never
+    // lands where the bounding rectangle reaches past a smaller monitor and nothing shows it.
+    // Empty: the desktop is one monitor.
+    std::span<const LensRect> monitors;
     int cornerTrackOffset = 0;
     int leftFixed = 0;
     int topFixed = 0;

@@ -6,6 +6,7 @@
 #include "lens/lens_picture.h"
 
 #include <cstdint>
+#include <vector>
 
 namespace lenzor {
 
@@ -37,8 +38,12 @@ public:
     virtual bool PointerPos(LensPoint& position) = 0;  // false when it cannot be read
     virtual LensRect VirtualScreen() = 0;              // bounding rectangle of all monitors
     virtual bool IsWin2000OrLater() = 0;               // layered windows available
-    // The screen contents of rect into a bitmap of exactly its size, with the pointer image
-    // drawn in (hot spot on the pointer's pixel) when withPointer and the pointer is showing.
+    // The monitors' rectangles, primary first. Where their bounding rectangle holds parts that
+    // no monitor shows, a window there is not seen; a system that does not tell has just one.
+    virtual std::vector<LensRect> Monitors() { return {VirtualScreen()}; }
+    // The screen contents of rect into a bitmap of exactly its size, black where no monitor
+    // shows, with the pointer image drawn in (hot spot on the pointer's pixel) when withPointer
+    // and the pointer is showing.
     virtual void CaptureScreen(const LensRect& rect, bool withPointer, Bitmap24& out) = 0;
 };
 

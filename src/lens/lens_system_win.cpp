@@ -21,10 +21,11 @@ bool LensSystemWin::PointerPos(LensPoint& position) {
 }
 
 LensRect LensSystemWin::VirtualScreen() {
-    const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
-    const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
-    return LensRect{left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN),
-                    top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+    return VirtualScreenRect();
+}
+
+std::vector<LensRect> LensSystemWin::Monitors() {
+    return MonitorRects();
 }
 
 bool LensSystemWin::IsWin2000OrLater() {

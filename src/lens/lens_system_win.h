@@ -1,4 +1,5 @@
-// The lens's system services on Win32: tick count, pointer, virtual screen, version, capture.
+// The lens's system services on Win32: tick count, pointer, virtual screen and monitors,
+// version, capture.
 #pragma once
 
 #include "lens/lens_platform.h"
@@ -10,6 +11,7 @@ public:
     uint32_t TickCount() override;
     bool PointerPos(LensPoint& position) override;
     LensRect VirtualScreen() override;
+    std::vector<LensRect> Monitors() override;
     bool IsWin2000OrLater() override;
     void CaptureScreen(const LensRect& rect, bool withPointer, Bitmap24& out) override;
 };

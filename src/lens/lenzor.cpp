@@ -7,6 +7,7 @@
 #include <cmath>
 #include <exception>
 #include <utility>
+#include <vector>
 
 namespace lenzor {
 namespace {
@@ -104,6 +105,8 @@ void TLenzor::PlaceLens(LensPoint pointer) {
     in.lens = bounds;
     in.pointer = pointer;
     in.desktop = system_.VirtualScreen();
+    const std::vector<LensRect> monitors = system_.Monitors();
+    in.monitors = monitors;
     in.cornerTrackOffset = cornerTrackOffset_;
     in.leftFixed = leftFixed_;
     in.topFixed = topFixed_;

@@ -2,10 +2,12 @@
 
 #include "win/dll_function_win.h"
 #include "win/gdi_win.h"
+#include "win/monitors_win.h"
 
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <vector>
 
 namespace lenzor {
 namespace {
@@ -25,29 +27,35 @@ void Clear(const DibSection& canvas) {
     PatBlt(canvas.Dc(), 0, 0, canvas.Width(), canvas.Height(), BLACKNESS);
 }
 
-// The screen part of the capture. Only the part on the virtual screen is copied (Wine copies
-// nothing at all when the source leaves the screen); the rest is black. A failed blit (a
-// locked or secure desktop) leaves the picture black too: the user can do nothing about it
-// and the next redraw tries again.
+// The screen part of the capture: each monitor's part of rect is copied (Wine copies nothing at
+// all when the source leaves the screen); the rest, which no monitor shows, is black rather than
+// whatever the system keeps there. A failed blit (a locked or secure desktop) leaves the picture
+// black too: the user can do nothing about it and the next redraw tries again.
 void BlitScreen(const DibSection& canvas, const LensRect& rect) {
-    const int screenLeft = GetSystemMetrics(SM_XVIRTUALSCREEN);
-    const int screenTop = GetSystemMetrics(SM_YVIRTUALSCREEN);
-    const int left = std::max(rect.left, screenLeft);
-    const int top = std::max(rect.top, screenTop);
-    const int right = std::min(rect.right, screenLeft + GetSystemMetrics(SM_CXVIRTUALSCREEN));
-    const int bottom = std::min(rect.bottom, screenTop + GetSystemMetrics(SM_CYVIRTUALSCREEN));
-    const bool whole =
-        left == rect.left && top == rect.top && right == rect.right && bottom == rect.bottom;
+    std::vector<LensRect> parts;
+    for (const LensRect& monitor : MonitorRects()) {
+        const LensRect part{std::max(rect.left, monitor.left), std::max(rect.top, monitor.top),
+                            std::min(rect.right, monitor.right),
+                            std::min(rect.bottom, monitor.bottom)};
+        if (part.left < part.right && part.top < part.bottom) {
+            parts.push_back(part);
+        }
+    }
+    const bool whole = parts.size() == 1 && parts[0] == rect;
     if (!whole) {
         Clear(canvas);  // the canvas still holds the last capture
     }
-    if (left >= right || top >= bottom) {
+    if (parts.empty()) {
         return;
     }
     const WindowDc screen(GetDesktopWindow(), true);
-    const bool copied = screen.Get() && BitBlt(canvas.Dc(), left - rect.left, top - rect.top,
-                                               right - left, bottom - top, screen.Get(), left,
-                                               top, SRCCOPY);
+    bool copied = screen.Get() != nullptr;
+    for (const LensRect& part : parts) {
+        copied = screen.Get() &&
+                 BitBlt(canvas.Dc(), part.left - rect.left, part.top - rect.top, part.Width(),
+                        part.Height(), screen.Get(), part.left, part.top, SRCCOPY) &&
+                 copied;
+    }
     if (!copied && whole) {
         Clear(canvas);
     }
@@ -82,6 +90,29 @@ void CaptureScreen(bool withPointer, const LensRect& rect, Bitmap24& out) {
 
 void CaptureScreenRect(const LensRect& rect, Bitmap24& out) {
     CaptureScreen(false, rect, out);
+}
+
+namespace {
+
+LensRect ToLensRect(const RECT& r) {
+    return LensRect{r.left, r.top, r.right, r.bottom};
+}
+
+}  // namespace
+
+LensRect VirtualScreenRect() {
+    return ToLensRect(VirtualScreenBounds());
+}
+
+std::vector<LensRect> MonitorRects() {
+    std::vector<LensRect> monitors;
+    for (const DisplayMonitor& monitor : ListMonitors()) {
+        monitors.push_back(ToLensRect(monitor.bounds));
+    }
+    if (monitors.empty()) {
+        monitors.push_back(VirtualScreenRect());
+    }
+    return monitors;
 }
 
 bool GetCursorInfoDynamic(CURSORINFO& info) {

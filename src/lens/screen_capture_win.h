@@ -7,10 +7,18 @@
 
 #include <windows.h>
 
+#include <vector>
+
 namespace lenzor {
 
-// The screen contents of rect (virtual-screen coordinates; parts off the screen stay black).
+// The screen contents of rect (virtual-screen coordinates; what no monitor shows stays black).
 void CaptureScreenRect(const LensRect& rect, Bitmap24& out);
+
+// The bounding rectangle of all monitors.
+LensRect VirtualScreenRect();
+
+// The monitors' rectangles, primary first; the whole virtual screen when they cannot be listed.
+std::vector<LensRect> MonitorRects();
 
 // GetCursorInfo looked up at run time; false when the system lacks it or the call fails. Sets
 // info.cbSize itself.

@@ -1,9 +1,12 @@
 #include "ui/form_peer_win.h"
 
+#include "ui/form_position.h"
 #include "ui/page_control.h"
+#include "win/monitors_win.h"
 #include "win/unicode_win.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace lenzor {
 namespace {
@@ -52,6 +55,16 @@ TTTOOLINFOW ToolInfo(HWND form, HWND tool) {
     return info;
 }
 
+// The monitors, primary first.
+std::vector<MonitorArea> MonitorAreas() {
+    auto rect = [](const RECT& r) { return TRect{r.left, r.top, r.right, r.bottom}; };
+    std::vector<MonitorArea> areas;
+    for (const DisplayMonitor& monitor : ListMonitors()) {
+        areas.push_back(MonitorArea{rect(monitor.bounds), rect(monitor.work)});
+    }
+    return areas;
+}
+
 }  // namespace
 
 FormPeer::FormPeer(TCustomForm& form) : WinPeer(form), form_(form) {}
@@ -78,26 +91,43 @@ HWND FormPeer::CreateHandle(HWND) {
 }
 
 void FormPeer::PlaceWindow() {
-    RECT frame{0, 0, ScaleToDpi(form_.Width(), dpi_), ScaleToDpi(form_.Height(), dpi_)};
-    AdjustWindowRectForDpi(frame, kFormStyle, kFormExStyle, dpi_);
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
+    auto frameSize = [this] {
+        RECT frame{0, 0, ScaleToDpi(form_.Width(), dpi_), ScaleToDpi(form_.Height(), dpi_)};
+        AdjustWindowRectForDpi(frame, kFormStyle, kFormExStyle, dpi_);
+        return SIZE{frame.right - frame.left, frame.bottom - frame.top};
+    };
     if (positioned_) {
-        SetWindowPos(Handle(), nullptr, 0, 0, width, height,
+        const SIZE size = frameSize();
+        SetWindowPos(Handle(), nullptr, 0, 0, size.cx, size.cy,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         return;
     }
     positioned_ = true;
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof(monitor);
-    GetMonitorInfoW(MonitorFromWindow(Handle(), MONITOR_DEFAULTTOPRIMARY), &monitor);
-    const RECT& work = monitor.rcWork;
-    SetWindowPos(Handle(), nullptr, work.left + (work.right - work.left - width) / 2,
-                 work.top + (work.bottom - work.top - height) / 2, width, height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    POINT pointer{};
+    if (!GetCursorPos(&pointer)) {
+        pointer = {};  // the primary monitor's origin
+    }
+    const std::vector<MonitorArea> monitors = MonitorAreas();
+    // Arriving on a monitor of another DPI rescales the form on the way (WM_DPICHANGED); it is
+    // then centred again at its new size.
+    for (int pass = 0; pass < 2; ++pass) {
+        const UINT dpi = dpi_;
+        const SIZE size = frameSize();
+        const FormOrigin at = CentredFormOrigin(size.cx, size.cy, monitors, pointer.x, pointer.y);
+        SetWindowPos(Handle(), nullptr, at.x, at.y, size.cx, size.cy,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        if (dpi_ == dpi) {
+            break;
+        }
+    }
 }
 
+// Each opening centres the form anew, on the monitor the user now works on.
 void FormPeer::ShowWindows(bool visible) {
+    if (visible && !IsWindowVisible(Handle())) {
+        positioned_ = false;
+        PlaceWindow();
+    }
     ShowWindow(Handle(), visible ? SW_SHOW : SW_HIDE);
 }
 

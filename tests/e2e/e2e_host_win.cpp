@@ -298,8 +298,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     const std::wstring folder = readyFile.substr(0, readyFile.find_last_of(L"\\/") + 1);
     const bool ownPicture = argc >= 5 && std::wstring(argv[4]) != L"-";
 
-    const int width = GetSystemMetrics(SM_CXSCREEN);
-    const int height = GetSystemMetrics(SM_CYSCREEN);
+    // The whole virtual screen: on several monitors, their parts too.
+    const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
+    const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    const int width = GetSystemMetrics(SM_CXVIRTUALSCREEN);
+    const int height = GetSystemMetrics(SM_CYVIRTUALSCREEN);
     g_pattern = ownPicture ? static_cast<HBITMAP>(
                                 LoadImageW(nullptr, argv[4], IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE))
                           : MakePattern(width, height);
@@ -312,7 +315,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.lpszClassName = L"LenzorE2EHost";
     RegisterClassW(&wc);
-    HWND host = CreateWindowExW(0, wc.lpszClassName, L"Lenzor e2e host", WS_POPUP, 0, 0, width,
+    HWND host = CreateWindowExW(0, wc.lpszClassName, L"Lenzor e2e host", WS_POPUP, left, top, width,
                                 height, nullptr, nullptr, instance, nullptr);
     ShowWindow(host, SW_SHOW);
     SetForegroundWindow(host);

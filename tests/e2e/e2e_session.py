@@ -40,15 +40,19 @@ class Shot:
 class Session:
     """Xvfb, the host and Lenzor.exe for one test case."""
 
-    def __init__(self, args, ini=None, arguments=(), extra_files=(), program_dir=None):
+    def __init__(self, args, ini=None, arguments=(), extra_files=(), program_dir=None,
+                 screen=SCREEN, wine_env=None):
         """ini: the text of Lenzor.ini (None: no file, a first start); arguments: Lenzor's
         command line; extra_files: (source, name) pairs copied beside the program;
-        program_dir: a folder that already holds Lenzor.exe, used in place of a fresh copy."""
+        program_dir: a folder that already holds Lenzor.exe, used in place of a fresh copy;
+        screen: the Xvfb screen's size; wine_env: more environment for Wine only."""
         self.args = args
         self.ini = ini
         self.arguments = list(arguments)
         self.extra_files = list(extra_files)
         self.given_program_dir = program_dir
+        self.screen = screen
+        self.wine_env = wine_env or {}
 
     def __enter__(self):
         self.dir = tempfile.mkdtemp(prefix='lenzor-e2e-')
@@ -71,12 +75,12 @@ class Session:
                 f.write(self.ini.replace('\n', '\r\n').encode('utf-8'))
         read_end, write_end = os.pipe()
         self.xvfb = subprocess.Popen(
-            ['Xvfb', '-displayfd', str(write_end), '-screen', '0', '%dx%dx24' % SCREEN,
+            ['Xvfb', '-displayfd', str(write_end), '-screen', '0', '%dx%dx24' % self.screen,
              '-nolisten', 'tcp'], pass_fds=[write_end], stderr=subprocess.DEVNULL)
         os.close(write_end)
         with os.fdopen(read_end) as displays:
             self.display = ':' + displays.readline().strip()
-        env = dict(os.environ, DISPLAY=self.display, LENZOR_KEEP_DISPLAY='1')
+        env = dict(os.environ, DISPLAY=self.display, LENZOR_KEEP_DISPLAY='1', **self.wine_env)
         env.setdefault('LENZOR_WINE_ROOT', os.path.join(os.path.dirname(self.args.host), 'wine'))
         self.ready = os.path.join(self.dir, 'ready')
         self.stop = os.path.join(self.dir, 'stop')

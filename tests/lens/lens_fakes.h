@@ -1,15 +1,29 @@
-// Fakes of the lens's system and window for native tests: a screen whose pixel colours are a
-// known function of their coordinates, a settable clock and pointer, and a window that records
-// what the lens did to it.
+// Fakes of the lens's system and window for native tests: a screen of one or more monitors whose
+// pixel colours are a known function of their coordinates, a settable clock and pointer, and a
+// window that records what the lens did to it.
 #pragma once
 
 #include "lens/lens_platform.h"
 #include "lens/lenzor.h"
 
+#include <algorithm>
 #include <memory>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <vector>
+
+namespace lenzor {
+
+// Readable failure messages.
+inline void PrintTo(const LensPoint& p, std::ostream* os) {
+    *os << "(" << p.x << ", " << p.y << ")";
+}
+inline void PrintTo(const LensRect& r, std::ostream* os) {
+    *os << "(" << r.left << ", " << r.top << ")-(" << r.right << ", " << r.bottom << ")";
+}
+
+}  // namespace lenzor
 
 namespace lenzor::testing {
 
@@ -52,6 +66,7 @@ public:
     LensPoint pointer{500, 400};
     bool pointerReadable = true;
     LensRect screen{0, 0, 1024, 768};
+    std::vector<LensRect> monitors;  // none: one monitor, the whole screen
     bool win2000 = true;
     std::string captureError;  // non-empty: CaptureScreen throws this
     std::vector<LensRect> captures;
@@ -62,6 +77,27 @@ public:
         return pointerReadable;
     }
     LensRect VirtualScreen() override { return screen; }
+    std::vector<LensRect> Monitors() override {
+        return monitors.empty() ? std::vector<LensRect>{screen} : monitors;
+    }
+    // Monitors, primary first, and the virtual screen around them.
+    void UseMonitors(std::vector<LensRect> list) {
+        monitors = std::move(list);
+        screen = monitors.front();
+        for (const LensRect& m : monitors) {
+            screen = {std::min(screen.left, m.left), std::min(screen.top, m.top),
+                      std::max(screen.right, m.right), std::max(screen.bottom, m.bottom)};
+        }
+    }
+    // As the real capture: the screen's colour where a monitor shows it, black elsewhere.
+    uint32_t ColorAt(int x, int y) {
+        for (const LensRect& m : Monitors()) {
+            if (m.left <= x && x < m.right && m.top <= y && y < m.bottom) {
+                return ScreenColor(x, y);
+            }
+        }
+        return 0;
+    }
     bool IsWin2000OrLater() override { return win2000; }
     void CaptureScreen(const LensRect& rect, bool withPointer, Bitmap24& out) override {
         if (!withPointer) {
@@ -74,7 +110,7 @@ public:
         out.SetSize(rect.Width(), rect.Height());
         for (int y = 0; y < out.Height(); ++y) {
             for (int x = 0; x < out.Width(); ++x) {
-                out.SetPixelColor(x, y, ScreenColor(rect.left + x, rect.top + y));
+                out.SetPixelColor(x, y, ColorAt(rect.left + x, rect.top + y));
             }
         }
     }

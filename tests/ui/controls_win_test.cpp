@@ -262,6 +262,25 @@ TEST_F(ControlsWinTest, LayoutScalesWithTheDpi) {
     EXPECT_EQ(FontHeight(Hwnd(*g.CBAutoRunApp)), FontHeight(Hwnd(*g.BOK)));
 }
 
+// Each opening centres the form on the work area of the pointer's monitor, wherever the user
+// had moved it.
+TEST_F(ControlsWinTest, EachOpeningCentresTheFormOnThePointersWorkArea) {
+    SetCursorPos(5, 5);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    GetMonitorInfoW(MonitorFromPoint({5, 5}, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT& work = monitor.rcWork;
+    for (int opening = 0; opening < 2; ++opening) {
+        RECT r;
+        GetWindowRect(Hwnd(g.form), &r);
+        EXPECT_EQ(r.left, (work.left + work.right - (r.right - r.left)) / 2) << opening;
+        EXPECT_EQ(r.top, (work.top + work.bottom - (r.bottom - r.top)) / 2) << opening;
+        SetWindowPos(Hwnd(g.form), nullptr, 3, 4, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        g.form.SetVisible(false);
+        g.form.SetVisible(true);
+    }
+}
+
 TEST_F(ControlsWinTest, DialogKeysMoveFocusPressButtonsAndTurnPages) {
     int ok = 0;
     int cancel = 0;
