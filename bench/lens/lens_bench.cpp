@@ -10,6 +10,13 @@
 namespace lenzor {
 namespace {
 
+class IdleClock : public FrameClock {
+public:
+    void Start() override {}
+    void Stop() override {}
+    bool Running() const override { return false; }
+};
+
 // A screen whose capture costs nothing once the grab has its size: the bitmap keeps the last
 // picture, so the benchmark measures the lens's own work.
 class StillScreen : public LensSystem {
@@ -22,6 +29,10 @@ public:
     }
     LensRect VirtualScreen() override { return {0, 0, 1920, 1200}; }
     bool IsWin2000OrLater() override { return true; }
+    std::unique_ptr<FrameClock> CreateFrameClock(std::function<void()>) override {
+        return std::make_unique<IdleClock>();
+    }
+    bool CanExcludeFromCapture() override { return true; }
     void CaptureScreen(const LensRect& rect, bool, Bitmap24& out) override {
         if (out.Width() == rect.Width() && out.Height() == rect.Height()) {
             return;
@@ -51,6 +62,8 @@ public:
     bool Visible() override { return visible_; }
     void SetBorder(LensBorder) override {}
     void SetClickThrough(bool) override {}
+    void SetExcludedFromCapture(bool) override {}
+    void SetOverlay(const LensOverlay&) override {}
     void SetAlpha(uint8_t) override {}
     void StayOnTopNoActivate() override {}
     void ShowCornerMarker(MarkerCorner) override {}

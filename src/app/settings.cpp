@@ -50,6 +50,16 @@ void DeclareOptions(TOptSystem& options) {
         {setting::FirstStart, dtBoolean, Variant(true)},
         {setting::Language, dtString, Variant("English")},
         {setting::HotKeyShowGlass, dtInteger, Variant(0)},
+        {setting::LiveFollow, dtBoolean, Variant(true)},
+        {setting::Smooth, dtBoolean, Variant(false)},
+        {setting::ShowColor, dtBoolean, Variant(false)},
+        {setting::PixelGrid, dtBoolean, Variant(false)},
+        {setting::VisibleToCapture, dtBoolean, Variant(false)},
+        {setting::HotKeyZoomIn, dtInteger, Variant(49185)},   // Ctrl+Alt+PageUp
+        {setting::HotKeyZoomOut, dtInteger, Variant(49186)},  // Ctrl+Alt+PageDown
+        {setting::HotKeyFreeze, dtInteger, Variant(0)},
+        {setting::HotKeyCopy, dtInteger, Variant(0)},
+        {setting::HotKeyCopyColor, dtInteger, Variant(0)},
     };
     for (const Declaration& d : declarations) {
         options.AddItem(std::string(d.name), d.type, d.initial, true, true);
@@ -74,6 +84,11 @@ void ApplyOptionsToLens(TOptSystem& options, TLenzor& lens) {
     lens.SetFixedSaturation(Get(options, setting::FixedSaturation).ToInt32());
     lens.SetMouseThrough(Get(options, setting::MouseThrough).ToBoolean());
     lens.SetBreakageTVLevel(Get(options, setting::BreakageTVLevel).ToInt32());
+    lens.SetLiveFollow(Get(options, setting::LiveFollow).ToBoolean());
+    lens.SetSmooth(Get(options, setting::Smooth).ToBoolean());
+    lens.SetShowColor(Get(options, setting::ShowColor).ToBoolean());
+    lens.SetPixelGrid(Get(options, setting::PixelGrid).ToBoolean());
+    lens.SetVisibleToCapture(Get(options, setting::VisibleToCapture).ToBoolean());
 }
 
 void ReadOptionsFromLens(TLenzor& lens, TOptSystem& options) {
@@ -93,6 +108,11 @@ void ReadOptionsFromLens(TLenzor& lens, TOptSystem& options) {
     Set(options, setting::FixedSaturation, Variant(static_cast<int32_t>(lens.FixedSaturation())));
     Set(options, setting::MouseThrough, Variant(lens.MouseThrough()));
     Set(options, setting::BreakageTVLevel, Variant(static_cast<int32_t>(lens.BreakageTVLevel())));
+    Set(options, setting::LiveFollow, Variant(lens.LiveFollow()));
+    Set(options, setting::Smooth, Variant(lens.Smooth()));
+    Set(options, setting::ShowColor, Variant(lens.ShowColor()));
+    Set(options, setting::PixelGrid, Variant(lens.PixelGrid()));
+    Set(options, setting::VisibleToCapture, Variant(lens.VisibleToCapture()));
 }
 
 }  // namespace lenzor

@@ -6,6 +6,10 @@
 #include "lens/lens_picture.h"
 
 #include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
 namespace lenzor {
@@ -30,6 +34,26 @@ struct LensRect {
 enum class LensBorder { None, ToolWindowFixed, ToolWindowSizeable };
 enum class MarkerCorner { mkNone, mkTopLeft, mkBottomRight };
 
+// Paces the lens's redraws by the display while the pointer moves. Once started it calls back
+// on the GUI thread once per display refresh until stopped; a refresh that comes while the
+// previous call has not been handled yet is dropped, never queued.
+class FrameClock {
+public:
+    virtual ~FrameClock() = default;
+    virtual void Start() = 0;
+    virtual void Stop() = 0;
+    virtual bool Running() const = 0;
+};
+
+// Marks the window draws over the picture whenever it shows it; they are not part of the
+// picture (a copy of the picture leaves them out).
+struct LensOverlay {
+    std::string badge;               // a short text in a corner, such as the zoom ("x2.5")
+    bool frozen = false;             // the mark of a frozen lens
+    std::optional<uint32_t> readout; // $00BBGGRR under the pointer: the colour strip
+    friend bool operator==(const LensOverlay&, const LensOverlay&) = default;
+};
+
 // The system services: time, pointer, desktop, version, screen capture.
 class LensSystem {
 public:
@@ -45,6 +69,10 @@ public:
     // shows, with the pointer image drawn in (hot spot on the pointer's pixel) when withPointer
     // and the pointer is showing.
     virtual void CaptureScreen(const LensRect& rect, bool withPointer, Bitmap24& out) = 0;
+    // A display-paced clock for one lens, calling onFrame on the GUI thread.
+    virtual std::unique_ptr<FrameClock> CreateFrameClock(std::function<void()> onFrame) = 0;
+    // Whether a window can be left out of screen capture (Windows 10 version 2004 and later).
+    virtual bool CanExcludeFromCapture() = 0;
 };
 
 // The lens window: a top-level, always-on-top, layered window with a 4-pixel frame in its
@@ -74,6 +102,10 @@ public:
     // unspecified after a change of size.
     virtual LensPicture PictureBuffer(int width, int height) = 0;
     virtual void Present() = 0;
+    // Leaves the window out of screen capture, or lets capture see it again.
+    virtual void SetExcludedFromCapture(bool excluded) = 0;
+    // The marks drawn over the picture from now on; the window shows them at once.
+    virtual void SetOverlay(const LensOverlay& overlay) = 0;
 };
 
 }  // namespace lenzor

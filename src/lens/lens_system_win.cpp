@@ -36,4 +36,25 @@ void LensSystemWin::CaptureScreen(const LensRect& rect, bool withPointer, Bitmap
     lenzor::CaptureScreen(withPointer, rect, out);
 }
 
+namespace {
+
+// Filled in by the live-follow work: a clock that never ticks.
+class StillClock : public FrameClock {
+public:
+    void Start() override {}
+    void Stop() override {}
+    bool Running() const override { return false; }
+};
+
+}  // namespace
+
+std::unique_ptr<FrameClock> LensSystemWin::CreateFrameClock(std::function<void()>) {
+    return std::make_unique<StillClock>();
+}
+
+// Filled in by the pixel-tools work.
+bool LensSystemWin::CanExcludeFromCapture() {
+    return true;
+}
+
 }  // namespace lenzor

@@ -14,6 +14,8 @@ public:
     std::vector<LensRect> Monitors() override;
     bool IsWin2000OrLater() override;
     void CaptureScreen(const LensRect& rect, bool withPointer, Bitmap24& out) override;
+    std::unique_ptr<FrameClock> CreateFrameClock(std::function<void()> onFrame) override;
+    bool CanExcludeFromCapture() override;
 };
 
 }  // namespace lenzor

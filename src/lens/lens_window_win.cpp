@@ -260,4 +260,9 @@ LRESULT LensWindowWin::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     }
 }
 
+// Filled in by the pixel-tools work.
+void LensWindowWin::SetExcludedFromCapture(bool) {}
+
+void LensWindowWin::SetOverlay(const LensOverlay&) {}
+
 }  // namespace lenzor

@@ -35,6 +35,8 @@ public:
     int PictureHeight() override;
     LensPicture PictureBuffer(int width, int height) override;
     void Present() override;
+    void SetExcludedFromCapture(bool excluded) override;
+    void SetOverlay(const LensOverlay& overlay) override;
 
     // Whether the system agreed to leave the lens out of screen copies (Windows 10 2004 on).
     bool ExcludedFromCapture() const { return excludedFromCapture_; }

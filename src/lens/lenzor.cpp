@@ -35,7 +35,8 @@ LensBorder BorderFor(int mode) {
 TLenzor::TLenzor(LensSystem& system, std::unique_ptr<LensWindow> window)
     : system_(system), window_(AddOwned(std::move(window))),
       effectImage_(AddOwned(std::make_unique<TOrImageEngine>())),
-      layeredSupported_(system.IsWin2000OrLater()) {
+      layeredSupported_(system.IsWin2000OrLater()),
+      frameClock_(system.CreateFrameClock([this] { DisplayFrame(); })) {
     window_->Resize(kDefaultSide, kDefaultSide);
     SetPositionMode(pmCornerTracker);
 }
@@ -230,6 +231,36 @@ void TLenzor::SetHeight(int height) {
     if (height != Height()) {
         window_->Resize(Width(), height);
     }
+}
+
+// Filled in by the live-follow work.
+void TLenzor::SetLiveFollow(bool value) {
+    liveFollow_ = value;
+}
+
+void TLenzor::DisplayFrame() {}
+
+// Filled in by the pixel-tools work.
+void TLenzor::SetShowColor(bool value) {
+    showColor_ = value;
+}
+
+void TLenzor::SetVisibleToCapture(bool value) {
+    visibleToCapture_ = value;
+}
+
+void TLenzor::SetFrozen(bool frozen) {
+    frozen_ = frozen;
+}
+
+void TLenzor::ShowZoomBadge() {}
+
+Bitmap24 TLenzor::Picture() {
+    return {};
+}
+
+std::optional<uint32_t> TLenzor::ColorUnderPointer() {
+    return std::nullopt;
 }
 
 }  // namespace lenzor

@@ -84,6 +84,39 @@ public:
     int BreakageTVLevel() const { return contrast_.breakageTVLevel; }
     void SetBreakageTVLevel(int level) { contrast_.breakageTVLevel = level; }
 
+    // Live following: while the pointer moves, each display refresh redraws the picture for the
+    // new place, paced by a FrameClock; at rest, redraws come every UpdateInterval as ever.
+    // Off, a move between redraws only moves the window.
+    bool LiveFollow() const { return liveFollow_; }
+    void SetLiveFollow(bool value);
+    // The frame clock's call, once per display refresh while it runs.
+    void DisplayFrame();
+
+    // Bilinear enlarging and averaged reducing instead of blocks and dropped pixels.
+    bool Smooth() const { return smooth_; }
+    void SetSmooth(bool value) { smooth_ = value; }
+    // A strip along the bottom edge with the colour under the pointer.
+    bool ShowColor() const { return showColor_; }
+    void SetShowColor(bool value);
+    // Lines between the enlarged pixels and a box around the pointer's pixel, at zoom 6 and up.
+    bool PixelGrid() const { return pixelGrid_; }
+    void SetPixelGrid(bool value) { pixelGrid_ = value; }
+    // Screen capture (screen sharing) may show the lens where it never covers its own grab.
+    bool VisibleToCapture() const { return visibleToCapture_; }
+    void SetVisibleToCapture(bool value);
+
+    // A frozen lens keeps its picture and place until unfrozen; hiding it or changing its
+    // position or contrast mode unfreezes it. A zoom change re-renders the held picture.
+    bool Frozen() const { return frozen_; }
+    void SetFrozen(bool frozen);
+    // Shows the zoom factor ("x2.5") in a corner of the lens for about a second.
+    void ShowZoomBadge();
+    // The picture last shown, as shown (the window's marks left out); empty before the first.
+    Bitmap24 Picture();
+    // The screen's colour at the pointer's hot spot, without the pointer's image and before any
+    // contrast effect; none when the pointer or the screen cannot be read.
+    std::optional<uint32_t> ColorUnderPointer();
+
     bool LayeredSupported() const { return layeredSupported_; }
     const LensRect& VacatedRect() const { return vacatedRect_; }
     LensPoint LastPointer() const { return lastPointer_; }
@@ -113,6 +146,14 @@ private:
     double zoomFactor_ = 2.0;
     int alpha_ = 160;
     int cornerTrackOffset_ = 5;
+
+    bool liveFollow_ = false;
+    bool smooth_ = false;
+    bool showColor_ = false;
+    bool pixelGrid_ = false;
+    bool visibleToCapture_ = false;
+    bool frozen_ = false;
+    std::unique_ptr<FrameClock> frameClock_;
 
     MarkerCorner marker_ = MarkerCorner::mkNone;
     Bitmap24 grab_;

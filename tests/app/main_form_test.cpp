@@ -106,14 +106,16 @@ TEST_F(MainForm, OkStoresEveryControlAndTheLensRunsWithIt) {
 
     EXPECT_EQ(Ini(),
               "[Common]\r\nFirstStart=0\r\nShowAfterStart=1\r\nLanguage=German\r\n"
-              "HotKeyShowGlass=24651\r\n"
+              "HotKeyShowGlass=24651\r\nHotKeyZoomIn=49185\r\nHotKeyZoomOut=49186\r\n"
+              "HotKeyFreeze=0\r\nHotKeyCopy=0\r\nHotKeyCopyColor=0\r\n"
               "[MouseControl]\r\nLenzor.ZoomFactor=3.5\r\nLenzor.Alpha=200\r\n"
               "Lenzor.ContrastMode=2\r\nLenzor.PositionMode=3\r\nLenzor.CornerTrackOffSet=7\r\n"
               "Lenzor.Width=320\r\nLenzor.Height=300\r\nLenzor.UpdateInterval=250\r\n"
               "Lenzor.LeftFixed=-40\r\nLenzor.TopFixed=12\r\n"
               "Lenzor.FixedContrast.Brightness=-207\r\nLenzor.FixedContrast.Contrast=703\r\n"
               "Lenzor.FixedContrast.Saturation=876\r\nLenzor.MouseThrough=0\r\n"
-              "Lenzor.BreakageTVLevel=-7\r\n");
+              "Lenzor.BreakageTVLevel=-7\r\nLenzor.LiveFollow=1\r\nLenzor.Smooth=0\r\n"
+              "Lenzor.ShowColor=0\r\nLenzor.PixelGrid=0\r\nLenzor.VisibleToCapture=0\r\n");
     EXPECT_FALSE(f.Visible());
     EXPECT_TRUE(platform.autoRun);
     EXPECT_EQ(Lens().PositionMode(), 3);

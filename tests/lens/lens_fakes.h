@@ -60,6 +60,26 @@ inline Bitmap24 ToBitmap24(const LensPicture& picture) {
     return result;
 }
 
+// A frame clock the test drives: Fire() is one display refresh.
+class FakeFrameClock : public FrameClock {
+public:
+    explicit FakeFrameClock(std::function<void()> onFrame) : onFrame_(std::move(onFrame)) {}
+    void Start() override { running_ = true; }
+    void Stop() override { running_ = false; }
+    bool Running() const override { return running_; }
+    // False when the clock is stopped (no refresh reaches the lens then).
+    bool Fire() {
+        if (running_) {
+            onFrame_();
+        }
+        return running_;
+    }
+
+private:
+    std::function<void()> onFrame_;
+    bool running_ = false;
+};
+
 class FakeSystem : public LensSystem {
 public:
     uint32_t tick = 0;
@@ -68,6 +88,8 @@ public:
     LensRect screen{0, 0, 1024, 768};
     std::vector<LensRect> monitors;  // none: one monitor, the whole screen
     bool win2000 = true;
+    bool canExcludeFromCapture = true;
+    FakeFrameClock* frameClock = nullptr;  // of the lens made last
     std::string captureError;  // non-empty: CaptureScreen throws this
     std::vector<LensRect> captures;
 
@@ -99,6 +121,12 @@ public:
         return 0;
     }
     bool IsWin2000OrLater() override { return win2000; }
+    std::unique_ptr<FrameClock> CreateFrameClock(std::function<void()> onFrame) override {
+        auto clock = std::make_unique<FakeFrameClock>(std::move(onFrame));
+        frameClock = clock.get();
+        return clock;
+    }
+    bool CanExcludeFromCapture() override { return canExcludeFromCapture; }
     void CaptureScreen(const LensRect& rect, bool withPointer, Bitmap24& out) override {
         if (!withPointer) {
             throw std::logic_error("the lens always grabs the pointer too");
@@ -161,7 +189,15 @@ public:
         return picture.Resize(width, height);
     }
     void Present() override { presented.push_back(ToBitmap24(picture.view)); }
+    void SetExcludedFromCapture(bool excluded) override { excludedFromCapture = excluded; }
+    void SetOverlay(const LensOverlay& value) override {
+        ++overlayChanges;
+        overlay = value;
+    }
     PictureMemory picture;
+    std::optional<bool> excludedFromCapture;  // none: never asked
+    LensOverlay overlay;
+    int overlayChanges = 0;
 };
 
 // A lens on the fakes; the window stays reachable through `window`.
