@@ -1,5 +1,6 @@
 #include "app/frame_lenzor_opt.h"
 
+#include "app/zoom_steps.h"
 #include "core/numeric.h"
 #include "core/text_forms.h"
 #include "lang/ini_lang.h"
@@ -22,7 +23,6 @@ constexpr const char* kLensFeatureText =
     "Set parameters for Lenzor feature. This feature will help you see small details on "
     "monitor or TV.";
 
-constexpr double kZoomList[] = {0.7, 1, 1.5, 2, 2.5, 3, 3.5, 4, 6, 8, 10, 12, 16, 32};
 
 bool IsFixedMode(int mode) {
     return mode == pmFixedElusive || mode == pmFixed;
@@ -78,6 +78,12 @@ void TFrameLenzorOpt::CreateComponents() {
     Label4 = &Declare<TLabel>(f, TabSheet3, "Label4", Bounds(10, 228, 210, 15),
                               "Image update interval (sec)");
     EUpdateTimeS = &Declare<TEdit>(f, TabSheet3, "EUpdateTimeS", Bounds(226, 224, 150, 23));
+    CBLZLiveFollow = &Declare<TCheckBox>(f, TabSheet3, "CBLZLiveFollow", Bounds(10, 256, 270, 17),
+                                         "Redraw while the pointer moves");
+    CBLZLiveFollow->SetHint(
+        "The picture follows the pointer at the display's pace instead of the update interval");
+    CBLZSmooth = &Declare<TCheckBox>(f, TabSheet3, "CBLZSmooth", Bounds(10, 279, 270, 17),
+                                     "Smooth enlarged picture");
 
     TabSheet4 = &Declare<TTabSheet>(f, nullptr, "TabSheet4", {}, "Advanced options");
     TabSheet4->SetPageControl(PageControl1);
@@ -154,6 +160,22 @@ void TFrameLenzorOpt::CreateComponents() {
                             "\xD0\x9Couse pass through glass (Win2000/XP)");
     CBFixedPassThroughtCursor->SetWordWrap(true);
 
+    TabSheet5 = &Declare<TTabSheet>(f, nullptr, "TabSheet5", {}, "Tools");
+    TabSheet5->SetPageControl(PageControl1);
+    Image5 = &Declare<TImage>(f, TabSheet5, "Image5", Bounds(8, 6, 38, 38));
+    Label21 = &Declare<TLabel>(f, TabSheet5, "Label21", Bounds(54, 8, 340, 40),
+                               "Tools for checking pixels and for presenting.");
+    Label21->SetWordWrap(true);
+    CBLZShowColor = &Declare<TCheckBox>(f, TabSheet5, "CBLZShowColor", Bounds(10, 56, 384, 17),
+                                        "Show the colour under the pointer");
+    CBLZPixelGrid = &Declare<TCheckBox>(f, TabSheet5, "CBLZPixelGrid", Bounds(10, 80, 384, 17),
+                                        "Pixel grid at zoom 6 and above");
+    CBLZVisibleToCapture =
+        &Declare<TCheckBox>(f, TabSheet5, "CBLZVisibleToCapture", Bounds(10, 104, 384, 17),
+                            "Show the glass to screen sharing");
+    CBLZVisibleToCapture->SetHint(
+        "Not in the Under Cursor mode: there the glass would magnify itself");
+
     // Over the lower right corner of the page area, above whichever page shows.
     CBLZPreview =
         &Declare<TCheckBox>(f, &f, "CBLZPreview", Bounds(288, 326, 114, 17), "Glass Preview");
@@ -214,6 +236,11 @@ void TFrameLenzorOpt::LoadFromLens() {
     TrackBarSaturation->SetPosition(lens.FixedSaturation());
     CBFixedPassThroughtCursor->SetChecked(lens.MouseThrough());
     TrackBarBreakageTV->SetPosition(lens.BreakageTVLevel());
+    CBLZLiveFollow->SetChecked(lens.LiveFollow());
+    CBLZSmooth->SetChecked(lens.Smooth());
+    CBLZShowColor->SetChecked(lens.ShowColor());
+    CBLZPixelGrid->SetChecked(lens.PixelGrid());
+    CBLZVisibleToCapture->SetChecked(lens.VisibleToCapture());
     CBLZPosition2Click();
     CBLZContrastClick();
 }
@@ -260,6 +287,11 @@ bool TFrameLenzorOpt::ApplyToLens(TLenzor& lens, bool reportErrors) {
     lens.SetFixedSaturation(TrackBarSaturation->Position());
     lens.SetMouseThrough(CBFixedPassThroughtCursor->Checked());
     lens.SetBreakageTVLevel(TrackBarBreakageTV->Position());
+    lens.SetLiveFollow(CBLZLiveFollow->Checked());
+    lens.SetSmooth(CBLZSmooth->Checked());
+    lens.SetShowColor(CBLZShowColor->Checked());
+    lens.SetPixelGrid(CBLZPixelGrid->Checked());
+    lens.SetVisibleToCapture(CBLZVisibleToCapture->Checked());
     return true;
 }
 
