@@ -3,8 +3,9 @@
 update interval while, round after round, the settings dialog is opened from the tray menu,
 the preview switched on and off, the language changed and changed back, and the dialog closed.
 After each round (dialog closed, lens on) the resident memory of Lenzor's process and its GDI
-and USER object counts are sampled. Fails when, after the warm-up, memory grows by more than
-the allowance or an object count grows, when an error box shows, or when the lens is gone.
+and USER object counts are sampled. Fails when a sample measured nothing (the process not
+found, no object counted), when, after the warm-up, memory grows by more than the allowance or
+an object count grows, when an error box shows, or when the lens is gone.
 
     soak_e2e.py --seconds 600 --warmup 60 --wine-run ... --host ... --lenzor ... \\
                 --languages assets/Language [--csv samples.csv]
