@@ -331,8 +331,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         }
         PumpFor(100);
     }
-    SetForegroundWindow(host);
-    PumpFor(300);
+    // Keys the tests type go to the focused window: ready once the host has the focus back.
+    do {
+        SetForegroundWindow(host);
+        PumpFor(100);
+    } while (GetForegroundWindow() != host && GetTickCount() - start < kStartTimeoutMs);
     Touch(readyFile);
 
     const DWORD lifetime = LifetimeMs();
