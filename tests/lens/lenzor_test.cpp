@@ -182,18 +182,13 @@ TEST_F(LenzorTickTest, AResizedBrokenTVLensShowsTheNewGrabUnderItsNoise) {
     lens.SetHeight(208);
     rig.system.pointer = {200, 150};
     TickAt(2000);
-    ASSERT_EQ(rig.system.captures.back(), (LensRect{150, 100, 250, 200}));
+    Bitmap24 grab;
+    rig.system.CaptureScreen(LensRect{150, 100, 250, 200}, true, grab);
 
     const TOrImageEngine& engine = lens.EffectImage();
     EXPECT_GT(engine.PicColorNoise(), 0);
     const Bitmap24& source = engine.PictureOriginal();
-    ASSERT_EQ(source.Width(), 100);
-    ASSERT_EQ(source.Height(), 100);
-    for (int y = 0; y < 100; ++y) {
-        for (int x = 0; x < 100; ++x) {
-            ASSERT_EQ(source.PixelColor(x, y), ScreenColor(150 + x, 100 + y)) << x << "," << y;
-        }
-    }
+    EXPECT_TRUE(source == grab);
     const Bitmap24& shown = engine.DisplayPicture();
     EXPECT_FALSE(shown == source) << "no noise on the picture";
     const Bitmap24& picture = window.presented.at(1);
