@@ -170,19 +170,19 @@ TEST_F(Localisation, TranslationOverwritesOnlyWhatTheFileSays) {
     EXPECT_EQ(t.ok->Caption(), "Да");
 }
 
-TEST_F(Localisation, LangTextJoinsPiecesAndFallsBackOnlyWithoutAFile) {
+// A partial translation: a key the file lacks keeps the built-in text, so no error box or page
+// goes blank; an empty value is the translator's choice and stays empty.
+TEST_F(Localisation, LangTextJoinsPiecesAndFallsBackToTheBuiltInTextForMissingKeys) {
     EXPECT_EQ(LangText("Error", "ErrorCaption"), "Error");
-    Language("Test.ini", EncodeText("[Misc]\r\nA=a*|*b\r\nB=*|*a\r\nC=*|*a*|*b\r\nD=x*|*y*|*z",
-                                    TextEncoding::Utf16LeBom));
+    Language("Test.ini",
+             EncodeText("[Misc]\r\nA=a*|*b\r\nB=*|*a\r\nC=*|*a*|*b\r\nD=x*|*y*|*z\r\nEmpty=",
+                        TextEncoding::Utf16LeBom));
     SetCurrentLanguageFile(OpenLanguageFile("Test"));
     struct Case {
         const char* key;
         const char* text;
-    } cases[] = {{"A", "a\r\nb"},
-                 {"b", "\r\na"},
-                 {"C", "a\r\nb"},
-                 {"D", "x\r\ny\r\nz"},
-                 {"ErrorCaption", ""}};
+    } cases[] = {{"A", "a\r\nb"},      {"b", "\r\na"}, {"C", "a\r\nb"},
+                 {"D", "x\r\ny\r\nz"}, {"Empty", ""},  {"ErrorCaption", "default"}};
     for (const Case& c : cases) {
         EXPECT_EQ(LangText("default", c.key), c.text) << c.key;
     }
