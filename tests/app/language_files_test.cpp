@@ -5,6 +5,7 @@
 #include "../options/temp_folder.h"
 #include "lang/ini_lang.h"
 #include "options/file_system.h"
+#include "options/text_encoding.h"
 
 #include <gtest/gtest.h>
 
@@ -18,6 +19,7 @@ namespace lenzor {
 namespace {
 
 const std::string kLanguageFolder = LENZOR_LANGUAGE_FOLDER;
+const std::string kTextFolder = LENZOR_TEXT_FOLDER;
 const std::string kRegenerate = "regenerate it with: bash scripts/make-english-ini.sh";
 
 // The Custom.ini a fresh program folder gets from "-L" and one showing of the dialog.
@@ -113,6 +115,86 @@ TEST(LanguageFiles, EnglishIsTheTemplateAndTheOthersHaveExactlyItsKeys) {
             << "keys not in the template";
     }
     EXPECT_GE(translations, 2);  // German and Russian
+}
+
+std::vector<std::string> LanguageFiles() {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(PathFromUtf8(kLanguageFolder))) {
+        if (entry.path().extension() == ".ini") {
+            names.push_back(entry.path().filename().string());
+        }
+    }
+    return names;
+}
+
+enum class Script { None, Latin, Cyrillic };
+
+// From the character's first byte: ASCII letters, U+00C0..U+024F (leads C3..C9) and
+// U+0400..U+04FF (leads D0..D3) are all the letters the shipped files hold.
+Script ScriptOf(unsigned char lead) {
+    if (std::isalpha(lead) || (lead >= 0xC3 && lead <= 0xC9)) {
+        return Script::Latin;
+    }
+    return lead >= 0xD0 && lead <= 0xD3 ? Script::Cyrillic : Script::None;
+}
+
+// Words of the UTF-8 text (runs of letters) that mix Latin and Cyrillic, such as a Cyrillic
+// letter that looks Latin: screen readers mispronounce them and searches miss them.
+std::vector<std::string> MixedWords(const std::string& text, bool& anyCyrillic) {
+    std::vector<std::string> mixed;
+    std::size_t start = 0;
+    Script first = Script::None;
+    bool isMixed = false;
+    for (std::size_t i = 0; i <= text.size(); ++i) {
+        const auto byte = i < text.size() ? static_cast<unsigned char>(text[i]) : 0;
+        if ((byte & 0xC0) == 0x80) {
+            continue;  // inside a character
+        }
+        const Script script = ScriptOf(byte);
+        anyCyrillic = anyCyrillic || script == Script::Cyrillic;
+        if (script == Script::None) {
+            if (isMixed) {
+                mixed.push_back(text.substr(start, i - start));
+            }
+            first = Script::None;
+            isMixed = false;
+        } else if (first == Script::None) {
+            start = i;
+            first = script;
+        } else {
+            isMixed = isMixed || script != first;
+        }
+    }
+    return mixed;
+}
+
+TEST(LanguageFiles, EachWordKeepsToOneScriptAndEnglishHasNoCyrillic) {
+    for (const std::string& name : LanguageFiles()) {
+        SCOPED_TRACE(name);
+        bool anyCyrillic = false;
+        EXPECT_EQ(MixedWords(ReadBytes(kLanguageFolder + "/" + name), anyCyrillic),
+                  std::vector<std::string>{});
+        EXPECT_EQ(anyCyrillic, name == "Russian.ini");
+    }
+}
+
+// The "About" and "Pro version" pages show the files a language names (the English names where
+// it names none): each must ship, in an encoding the memo reads alike on every code page.
+TEST(LanguageFiles, TheTextsEachLanguageNamesShipAndReadOnAnyCodePage) {
+    for (const std::string& name : LanguageFiles()) {
+        const TLanguageFile file =
+            TLanguageFile::FromBytes(ReadBytes(kLanguageFolder + "/" + name));
+        for (const MessageText& message : {kMsgReadmeFile, kMsgProVersionFile}) {
+            const std::string text = file.ReadString("Misc", message.key, message.text);
+            SCOPED_TRACE(name + ": " + text);
+            ASSERT_TRUE(IsFile(kTextFolder + "/" + text));
+            const std::string bytes = ReadBytes(kTextFolder + "/" + text);
+            const bool ascii = std::all_of(bytes.begin(), bytes.end(), [](char c) {
+                return static_cast<unsigned char>(c) < 0x80;
+            });
+            EXPECT_TRUE(ascii || DetectTextEncoding(bytes) != TextEncoding::Ansi);
+        }
+    }
 }
 
 }  // namespace
