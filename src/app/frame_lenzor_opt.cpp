@@ -151,7 +151,7 @@ void TFrameLenzorOpt::CreateComponents() {
     CBTakeCoordsFromPreview->SetHint("You can move form by mouse to desired coorinates");
     CBFixedPassThroughtCursor =
         &Declare<TCheckBox>(f, TabSheet4, "CBFixedPassThroughtCursor", Bounds(272, 234, 118, 56),
-                            "\xD0\x9Couse pass through glass (Win2000/XP)");
+                            "Mouse pass through glass (Win2000/XP)");
     CBFixedPassThroughtCursor->SetWordWrap(true);
 
     // Over the lower right corner of the page area, above whichever page shows.

@@ -18,6 +18,8 @@ import zipfile
 from e2e_session import Session, check
 
 SHIPPED = {'Lenzor/Lenzor.exe', 'Lenzor/Readme.txt', 'Lenzor/ProVersion.txt',
+           'Lenzor/Readme.German.txt', 'Lenzor/ProVersion.German.txt',
+           'Lenzor/Readme.Russian.txt', 'Lenzor/ProVersion.Russian.txt',
            'Lenzor/License.txt', 'Lenzor/Language/English.ini', 'Lenzor/Language/German.ini',
            'Lenzor/Language/Russian.ini'}
 

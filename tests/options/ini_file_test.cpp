@@ -84,15 +84,16 @@ TEST_F(IniFileTest, AFileWithAByteOrderMarkIsUtf8AndKeepsIt) {
     EXPECT_EQ(ReadBytes(path_), "\xEF\xBB\xBF[S]\nName=Jos\xC3\xA9\nCity=Z\xC3\xBCrich\r\n");
 }
 
-// Notepad's three encodings: a load, a save of changed and new keys, a reload. The save keeps
-// the file in the encoding it came in, lines nobody wrote included.
+// Notepad's encodings: a load, a save of changed and new keys, a reload. The save keeps the
+// file in the encoding it came in, lines nobody wrote included: UTF-8 without a mark stays
+// without one, and 8-bit text stays in the code page.
 TEST_F(IniFileTest, EachEncodingIsReadAndWrittenBackInItself) {
     const std::string before = "; Lenzor\r\n[Common]\r\nLanguage=Fran\xC3\xA7"
                                "ais\r\n";
     const std::string after = "; Lenzor\r\n[Common]\r\nLanguage=Zo\xC3\xAB\r\n"
                               "HotKeyShowGlass=49223\r\n[MouseControl]\r\nLenzor.Alpha=200\r\n";
-    for (TextEncoding encoding :
-         {TextEncoding::Ansi, TextEncoding::Utf8Bom, TextEncoding::Utf16LeBom}) {
+    for (TextEncoding encoding : {TextEncoding::Ansi, TextEncoding::Utf8Bom,
+                                  TextEncoding::Utf16LeBom, TextEncoding::Utf8}) {
         SCOPED_TRACE(static_cast<int>(encoding));
         WriteBytes(path_, EncodeText(before, encoding, kLatin1));
         IniFile file(path_, kLatin1);
