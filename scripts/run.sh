@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# The README's run command: set-up, build win64, then Lenzor.exe under Wine.
+# The README's run command: set-up, build of what it runs (win64: Lenzor.exe with its
+# resources and the files beside it, and for the showcase the test host), then Lenzor.exe under
+# Wine. The tests are left to scripts/test.sh.
 # With $DISPLAY set it just runs Lenzor there. Without one it shows what Lenzor does on a private
 # Xvfb: a page of small text and a photo on the screen, Lenzor started from a fresh copy of its
 # folder with the lens on at fixed coordinates, the pointer on the text, a screenshot of the lens
@@ -8,7 +10,12 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 bash scripts/setup.sh
-bash scripts/build.sh win64
+targets=(Lenzor)
+[ -n "${DISPLAY:-}" ] || targets+=(e2e_host)
+started=$SECONDS
+cmake --preset win64 >/dev/null
+cmake --build --preset win64 --target "${targets[@]}"
+echo "run: built ${targets[*]} in $((SECONDS - started)) s"
 build="$root/build/win64"
 if [ -n "${DISPLAY:-}" ]; then
     export LENZOR_WINE_ROOT="$build/wine-run" LENZOR_KEEP_DISPLAY=1

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs everything the build and the tests need on a fresh Debian 12 machine, and builds
-# libjpeg-turbo for the two MinGW targets from Debian's source package. Quick when done before.
+# libjpeg-turbo for the two MinGW targets from Debian's source package. Where all that is done
+# it only looks (one package query, two file tests) and changes nothing: the package lists are
+# refreshed only when something must be fetched.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 deps="$root/.deps"
@@ -13,33 +15,54 @@ packages=(
     clang libclang-rt-14-dev libfuzzer-14-dev
 )
 
+# Root runs apt-get itself, anyone else through sudo.
+as_root() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }
+
+updated=0
+apt_update() {
+    [ $updated = 1 ] && return 0
+    as_root apt-get update -qq
+    updated=1
+}
+
+# Installed is dpkg's own state, whatever the selection: a package on hold reads
+# "hold ok installed" and is there all the same.
+installed=$(dpkg-query -W -f='${db:Status-Status} ${Package}\n' "${packages[@]}" 2>/dev/null |
+    awk '$1 == "installed" { print $2 }' || true)
 missing=()
 for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    grep -qxF "$p" <<<"$installed" || missing+=("$p")
 done
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "setup: installing ${missing[*]}"
+    apt_update
+    as_root env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
 
+# Debian's source of libjpeg-turbo; the deb-src entry for the machine's suite, and a refresh,
+# only when apt cannot find the source as things are.
 src_list=/etc/apt/sources.list.d/lenzor-deb-src.sources
-need_update=0
-if [ ! -f "$src_list" ]; then
-    suite=$(. /etc/os-release && echo "$VERSION_CODENAME")
-    cat > "$src_list" <<SRC
+fetch_jpeg_source() {
+    mkdir -p "$deps/src"
+    (cd "$deps/src" && apt-get source -qq libjpeg-turbo >/dev/null 2>&1) && return 0
+    if [ ! -f "$src_list" ]; then
+        local suite
+        suite=$(. /etc/os-release && echo "$VERSION_CODENAME")
+        as_root tee "$src_list" >/dev/null <<SRC
 Types: deb-src
 URIs: http://deb.debian.org/debian
 Suites: $suite
 Components: main
 Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
 SRC
-    need_update=1
-fi
-if [ ${#missing[@]} -gt 0 ] || [ $need_update = 1 ]; then
-    echo "setup: installing ${missing[*]:-(source list only)}"
-    apt-get update -qq
-    if [ ${#missing[@]} -gt 0 ]; then
-        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+        updated=0
     fi
-fi
+    apt_update
+    (cd "$deps/src" && apt-get source -qq libjpeg-turbo >/dev/null 2>&1)
+}
 
-# libjpeg-turbo for the cross targets, from Debian's own source package.
+# libjpeg-turbo for the cross targets.
 build_jpeg() {
     local target=$1 toolchain=$2
     local prefix="$deps/$target"
@@ -47,8 +70,7 @@ build_jpeg() {
     local src
     src=$(ls -d "$deps"/src/libjpeg-turbo-*/ 2>/dev/null | head -n 1 || true)
     if [ -z "$src" ]; then
-        mkdir -p "$deps/src"
-        (cd "$deps/src" && apt-get source -qq libjpeg-turbo >/dev/null 2>&1)
+        fetch_jpeg_source
         src=$(ls -d "$deps"/src/libjpeg-turbo-*/ | head -n 1)
     fi
     echo "setup: building libjpeg-turbo for $target"

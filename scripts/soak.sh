@@ -4,7 +4,8 @@
 # closed, the preview toggled and the language switched, round after round, for the given
 # minutes (default 10) after the warm-up (default 60 s). Prints memory and GUI object counts at
 # the start, after the warm-up and at the end (every sample in build/soak-samples.csv) and
-# fails on growth or an error box. Builds the win64 preset first.
+# fails on growth, an error box, or a sample that measured nothing. Builds the win64 preset
+# first.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"

@@ -49,14 +49,23 @@ if bash scripts/check-portable.sh; then passed=$((passed + 1)); else failed=$((f
 
 build win64
 wine_log=$(mktemp); soak_status=$(mktemp)
-(
-    started=$SECONDS
+# In a session of its own, so that a failed build below can stop it with everything it started
+# (ctest, Wine, Xvfb) instead of leaving it running after the script has ended.
+# The soak's short version: one minute of use after a 20-second warm-up.
+setsid bash -c 'started=$SECONDS
     ctest --preset win64
     echo "ctest win64 took $((SECONDS - started)) s"
-    # The soak's short version: one minute of use after a 20-second warm-up.
-    bash scripts/soak.sh 1 20; echo $? > "$soak_status"
-) > "$wine_log" 2>&1 &
+    bash scripts/soak.sh 1 20; echo $? > "$1"' wine-side "$soak_status" > "$wine_log" 2>&1 &
 wine_side=$!
+stop_wine_side() {
+    if kill -0 "$wine_side" 2>/dev/null; then
+        echo "stopping the Wine side"
+        kill -TERM -- "-$wine_side" 2>/dev/null
+        wait "$wine_side"
+    fi
+    rm -f "$wine_log" "$soak_status"
+}
+trap stop_wine_side EXIT
 
 build win32
 build fuzz
@@ -66,7 +75,6 @@ wait "$wine_side"
 echo; echo "=== the Wine side"; cat "$wine_log"
 count_ctest win64 "$wine_log"
 if [ "$(cat "$soak_status")" = 0 ]; then passed=$((passed + 1)); else failed=$((failed + 1)); note "soak"; fi
-rm -f "$wine_log" "$soak_status"
 
 echo
 echo "Test run took $(( $(date +%s) - start )) s (win32 built, not run: no 32-bit execution here)."

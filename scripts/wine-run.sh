@@ -2,7 +2,8 @@
 # wine-run.sh PROGRAM.exe [ARGS...]
 # Runs a Windows program under 64-bit Wine in a private prefix (a hard-linked copy of a
 # template prefix made once) on a private Xvfb display, then tears both down. Returns the
-# program's exit code. Never touches the user's own ~/.wine.
+# program's exit code, 125 when the template prefix cannot be made. Never touches the user's
+# own ~/.wine.
 #   LENZOR_WINE_ROOT   folder for the template and the per-run prefixes (default: beside the exe)
 #   LENZOR_SCREEN      Xvfb screen geometry (default 1024x768x24)
 #   LENZOR_KEEP_DISPLAY=1  use the caller's $DISPLAY instead of a private Xvfb
@@ -14,15 +15,20 @@ root=$(readlink -f "$root")
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
 
 template="$root/template"
+# A failed boot leaves no template behind, so the next run boots again instead of copying a
+# broken prefix.
 (
     flock 9
     if [ ! -f "$template/.ready" ]; then
         rm -rf "$template"
-        WINEPREFIX="$template" wineboot -i >/dev/null 2>&1
-        WINEPREFIX="$template" wineserver -w
+        if ! WINEPREFIX="$template" wineboot -i >/dev/null 2>&1 ||
+            ! WINEPREFIX="$template" wineserver -w; then
+            rm -rf "$template"
+            exit 1
+        fi
         touch "$template/.ready"
     fi
-) 9>"$root/.lock"
+) 9>"$root/.lock" || { echo "wine-run: wineboot failed for the prefix template" >&2; exit 125; }
 
 prefix=$(mktemp -d "$root/run.XXXXXX")
 cp -al "$template/." "$prefix/"

@@ -7,6 +7,7 @@
 #   prefix_ready DPI       exports WINEPREFIX: a prefix at that DPI, made once under BUILD
 #   desktop_picture F W H  a BMP of W x H: small text, a photo-like landscape, a blue bar
 #   lenzor_start NAME INI PICTURE [ARGS...]   a copy in $work/NAME with that Lenzor.ini
+#                          (without Language\ when sc_without_languages=1)
 #   lenzor_stop            ends Lenzor and the host
 #   dialog_window          the X window of the visible settings dialog
 #   shoot_lenses OUT       OUT/lens-<mode>.png: the lens in each contrast mode over the picture
@@ -96,7 +97,8 @@ lenzor_start() {
     local dir="$work/$name"
     rm -rf "$dir"
     mkdir -p "$dir/Lenzor"
-    cp -r "$sc_build/app/Lenzor.exe" "$sc_build/app/Language" "$sc_build"/app/*.txt "$dir/Lenzor/"
+    cp "$sc_build/app/Lenzor.exe" "$sc_build"/app/*.txt "$dir/Lenzor/"
+    [ "${sc_without_languages:-0}" = 1 ] || cp -r "$sc_build/app/Language" "$dir/Lenzor/"
     printf '%s' "$ini" | sed 's/$/\r/' > "$dir/Lenzor/Lenzor.ini"
     sc_stopfile="$dir/stop"
     setsid wine "$sc_build/tests/e2e/e2e_host.exe" "$(winpath "$dir/Lenzor/Lenzor.exe")" \

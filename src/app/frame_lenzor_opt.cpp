@@ -157,7 +157,7 @@ void TFrameLenzorOpt::CreateComponents() {
     CBTakeCoordsFromPreview->SetHint("You can move form by mouse to desired coorinates");
     CBFixedPassThroughtCursor =
         &Declare<TCheckBox>(f, TabSheet4, "CBFixedPassThroughtCursor", Bounds(272, 234, 118, 56),
-                            "\xD0\x9Couse pass through glass (Win2000/XP)");
+                            "Mouse pass through glass (Win2000/XP)");
     CBFixedPassThroughtCursor->SetWordWrap(true);
 
     TabSheet5 = &Declare<TTabSheet>(f, nullptr, "TabSheet5", {}, "Tools");

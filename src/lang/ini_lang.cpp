@@ -154,7 +154,8 @@ std::string LangText(std::string_view defaultText, std::string_view key) {
     if (!g_currentLanguageFile) {
         return std::string(defaultText);
     }
-    const std::string value = g_currentLanguageFile->ReadString("Misc", key, "");
+    // A key a partial translation lacks keeps the built-in text; an empty value stays empty.
+    const std::string value = g_currentLanguageFile->ReadString("Misc", key, defaultText);
     if (value.find(kLineBreakMark) == std::string::npos) {
         return value;
     }

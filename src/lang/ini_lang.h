@@ -36,7 +36,8 @@ void SetCurrentLanguageFile(std::unique_ptr<TLanguageFile> file);
 void ReleaseCurrentLanguageFile();
 
 // The "Misc" text of the key from the current language file ("*|*" becomes a line break), or
-// the default text when no file is loaded. With a file loaded, a missing key gives "".
+// the default text when no file is loaded or the file lacks the key. A key present with an
+// empty value gives "".
 std::string LangText(std::string_view defaultText, std::string_view key);
 inline std::string LangText(const MessageText& message) {
     return LangText(message.text, message.key);

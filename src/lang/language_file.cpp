@@ -22,7 +22,13 @@ bool TLanguageFile::LessIgnoringCase::operator()(const std::string& a, const std
 
 TLanguageFile TLanguageFile::FromBytes(std::string_view bytes) {
     TLanguageFile file;
-    const std::string text = DecodeText(bytes.substr(0, kMaxFileSize));
+    std::string_view kept = bytes.substr(0, kMaxFileSize);
+    if (bytes.size() >= kMaxFileSize) {
+        // Possibly cut there, perhaps inside a character of a file without a byte-order mark,
+        // which would then no longer read as UTF-8.
+        kept = WithoutPartialUtf8Tail(kept);
+    }
+    const std::string text = DecodeText(kept);
     Section* section = nullptr;
     bool sectionIsRepeat = false;
     std::size_t start = 0;

@@ -1,6 +1,7 @@
 // A language file in memory: sections of key=value entries, matched regardless of ASCII case.
-// Read in the system code page, or in UTF-8 or UTF-16LE after a byte-order mark. Where a
-// section or a key repeats, the first one counts, as in the settings file.
+// Read in the system code page, or in UTF-8 or UTF-16LE after a byte-order mark, or in UTF-8
+// without one as DetectTextEncoding tells. Where a section or a key repeats, the first one
+// counts, as in the settings file.
 #pragma once
 
 #include <cstddef>

@@ -9,20 +9,6 @@ namespace {
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
-// A cut at a byte limit may split the last UTF-8 sequence; drop such a remnant.
-std::string_view WithoutPartialUtf8Tail(std::string_view text) {
-    std::size_t start = text.size();
-    while (start > 0 && (static_cast<unsigned char>(text[start - 1]) & 0xC0) == 0x80) {
-        --start;
-    }
-    if (start == 0) {
-        return text;
-    }
-    auto lead = static_cast<unsigned char>(text[start - 1]);
-    std::size_t expected = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-    return text.size() - (start - 1) < expected ? text.substr(0, start - 1) : text;
-}
-
 }  // namespace
 
 IniFile::IniFile(std::string path, const TextCodec& codec, TextEncoding newFileEncoding)
@@ -91,6 +77,9 @@ IniFile::Content IniFile::Decode(std::string_view bytes) const {
         // Undecoded, so that malformed bytes on lines nobody writes survive a save.
         content.document = IniDocument(bytes.substr(kUtf8Bom.size()));
         break;
+    case TextEncoding::Utf8:
+        content.document = IniDocument(bytes);
+        break;
     case TextEncoding::Utf16LeBom:
         content.document = IniDocument(DecodeText(bytes, codec_));
         break;
@@ -101,6 +90,7 @@ IniFile::Content IniFile::Decode(std::string_view bytes) const {
 std::string IniFile::Encode(const Content& content) const {
     switch (content.encoding) {
     case TextEncoding::Ansi:
+    case TextEncoding::Utf8:
         return content.document.Bytes();
     case TextEncoding::Utf8Bom:
         return std::string(kUtf8Bom) + content.document.Bytes();

@@ -17,9 +17,9 @@ namespace lenzor {
 class IniFile {
 public:
     // Reads the file now; a missing or unreadable file reads as empty. Text is in the codec's
-    // 8-bit code page, or UTF-8 or UTF-16LE after the byte-order mark of that encoding; saves
-    // keep the encoding the file has on disk when they happen, and a new file gets
-    // `newFileEncoding`.
+    // 8-bit code page, or UTF-8 or UTF-16LE after the byte-order mark of that encoding, or
+    // UTF-8 without a mark as DetectTextEncoding tells; saves keep the encoding the file has on
+    // disk when they happen, and a new file gets `newFileEncoding`.
     explicit IniFile(std::string path, const TextCodec& codec = SystemAnsiCodec(),
                      TextEncoding newFileEncoding = TextEncoding::Ansi);
 
@@ -38,8 +38,8 @@ public:
     void Flush();
 
 private:
-    // The lines of a file with a byte-order mark are kept as UTF-8 (decoded from UTF-16),
-    // those of an 8-bit file as its own bytes, so that lines nobody writes stay byte-exact.
+    // The lines of a UTF-8 or UTF-16 file are kept as UTF-8 (decoded from UTF-16), those of an
+    // 8-bit file as its own bytes, so that lines nobody writes stay byte-exact.
     struct Content {
         TextEncoding encoding = TextEncoding::Ansi;
         IniDocument document;

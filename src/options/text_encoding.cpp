@@ -59,6 +59,11 @@ char32_t NextUtf8(std::string_view text, std::size_t& pos) {
     return c;
 }
 
+// A malformed sequence gives kReplacement for one byte; a real U+FFFD in the text takes three.
+bool IsMalformed(char32_t c, std::size_t length) {
+    return c == kReplacement && length == 1;
+}
+
 std::string Utf16LeToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size());
@@ -113,13 +118,24 @@ TextEncoding DetectTextEncoding(std::string_view bytes) {
     if (bytes.starts_with(kUtf16LeBom)) {
         return TextEncoding::Utf16LeBom;
     }
-    return TextEncoding::Ansi;
+    bool nonAscii = false;
+    for (std::size_t pos = 0; pos < bytes.size();) {
+        const std::size_t start = pos;
+        const char32_t c = NextUtf8(bytes, pos);
+        if (IsMalformed(c, pos - start)) {
+            return TextEncoding::Ansi;
+        }
+        nonAscii = nonAscii || pos - start > 1;
+    }
+    return nonAscii ? TextEncoding::Utf8 : TextEncoding::Ansi;
 }
 
 std::string DecodeText(std::string_view bytes, const TextCodec& codec) {
     switch (DetectTextEncoding(bytes)) {
     case TextEncoding::Utf8Bom:
         return ValidUtf8(bytes.substr(kUtf8Bom.size()));
+    case TextEncoding::Utf8:
+        return std::string(bytes);
     case TextEncoding::Utf16LeBom:
         return Utf16LeToUtf8(bytes.substr(kUtf16LeBom.size()));
     case TextEncoding::Ansi:
@@ -132,6 +148,8 @@ std::string EncodeText(std::string_view utf8, TextEncoding encoding, const TextC
     switch (encoding) {
     case TextEncoding::Utf8Bom:
         return std::string(kUtf8Bom) + ValidUtf8(utf8);
+    case TextEncoding::Utf8:
+        return ValidUtf8(utf8);
     case TextEncoding::Utf16LeBom:
         return std::string(kUtf16LeBom) + Utf8ToUtf16Le(utf8);
     case TextEncoding::Ansi:
@@ -146,13 +164,26 @@ std::string ValidUtf8(std::string_view text) {
     for (std::size_t pos = 0; pos < text.size();) {
         std::size_t start = pos;
         char32_t c = NextUtf8(text, pos);
-        if (c == kReplacement && !(pos - start == 3 && text.substr(start, 3) == "\xEF\xBF\xBD")) {
+        if (IsMalformed(c, pos - start)) {
             AppendUtf8(out, kReplacement);
         } else {
             out.append(text.substr(start, pos - start));
         }
     }
     return out;
+}
+
+std::string_view WithoutPartialUtf8Tail(std::string_view text) {
+    std::size_t start = text.size();
+    while (start > 0 && (static_cast<unsigned char>(text[start - 1]) & 0xC0) == 0x80) {
+        --start;
+    }
+    if (start == 0) {
+        return text;
+    }
+    auto lead = static_cast<unsigned char>(text[start - 1]);
+    std::size_t expected = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    return text.size() - (start - 1) < expected ? text.substr(0, start - 1) : text;
 }
 
 }  // namespace lenzor

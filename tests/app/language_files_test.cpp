@@ -7,6 +7,7 @@
 #include "../options/temp_folder.h"
 #include "lang/ini_lang.h"
 #include "options/file_system.h"
+#include "options/text_encoding.h"
 
 #include <gtest/gtest.h>
 
@@ -20,6 +21,7 @@ namespace lenzor {
 namespace {
 
 const std::string kLanguageFolder = LENZOR_LANGUAGE_FOLDER;
+const std::string kTextFolder = LENZOR_TEXT_FOLDER;
 const std::string kRegenerate = "regenerate it with: bash scripts/make-english-ini.sh";
 
 // The Custom.ini a fresh program folder gets from "-L" and one showing of the dialog.
@@ -115,6 +117,70 @@ TEST(LanguageFiles, EnglishIsTheTemplateAndTheOthersHaveExactlyItsKeys) {
             << "keys not in the template";
     }
     EXPECT_GE(translations, 2);  // German and Russian
+}
+
+std::vector<std::string> LanguageFiles() {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(PathFromUtf8(kLanguageFolder))) {
+        if (entry.path().extension() == ".ini") {
+            names.push_back(entry.path().filename().string());
+        }
+    }
+    return names;
+}
+
+// Words (runs of letters) of the UTF-8 text that mix Latin and Cyrillic, such as a Cyrillic
+// letter that looks Latin: screen readers mispronounce them and searches miss them. A letter is
+// told by its first byte: ASCII, U+00C0..U+024F (C3..C9) or U+0400..U+04FF (D0..D3).
+constexpr std::string_view kCyrillicLeads = "\xD0\xD1\xD2\xD3";
+
+std::vector<std::string> MixedWords(const std::string& text) {
+    std::vector<std::string> mixed;
+    std::size_t start = 0;
+    int scripts = 0;  // 1: Latin, 2: Cyrillic
+    for (std::size_t i = 0; i <= text.size(); ++i) {
+        const auto byte = i < text.size() ? static_cast<unsigned char>(text[i]) : 0;
+        if ((byte & 0xC0) == 0x80) {
+            continue;  // inside a character
+        }
+        const int script = std::isalpha(byte) || (byte >= 0xC3 && byte <= 0xC9)                ? 1
+                           : kCyrillicLeads.find(static_cast<char>(byte)) != std::string::npos ? 2
+                                                                                               : 0;
+        if (script == 0 && scripts == 3) {
+            mixed.push_back(text.substr(start, i - start));
+        }
+        start = scripts == 0 ? i : start;
+        scripts = script == 0 ? 0 : scripts | script;
+    }
+    return mixed;
+}
+
+TEST(LanguageFiles, EachWordKeepsToOneScriptAndEnglishHasNoCyrillic) {
+    for (const std::string& name : LanguageFiles()) {
+        SCOPED_TRACE(name);
+        const std::string text = ReadBytes(kLanguageFolder + "/" + name);
+        EXPECT_EQ(MixedWords(text), std::vector<std::string>{});
+        EXPECT_EQ(text.find_first_of(kCyrillicLeads) != std::string::npos, name == "Russian.ini");
+    }
+}
+
+// The "About" and "Pro version" pages show the files a language names (the English names where
+// it names none): each must ship, in an encoding the memo reads alike on every code page.
+TEST(LanguageFiles, TheTextsEachLanguageNamesShipAndReadOnAnyCodePage) {
+    for (const std::string& name : LanguageFiles()) {
+        const TLanguageFile file =
+            TLanguageFile::FromBytes(ReadBytes(kLanguageFolder + "/" + name));
+        for (const MessageText& message : {kMsgReadmeFile, kMsgProVersionFile}) {
+            const std::string text = file.ReadString("Misc", message.key, message.text);
+            SCOPED_TRACE(name + ": " + text);
+            ASSERT_TRUE(IsFile(kTextFolder + "/" + text));
+            const std::string bytes = ReadBytes(kTextFolder + "/" + text);
+            const bool ascii = std::all_of(bytes.begin(), bytes.end(), [](char c) {
+                return static_cast<unsigned char>(c) < 0x80;
+            });
+            EXPECT_TRUE(ascii || DetectTextEncoding(bytes) != TextEncoding::Ansi);
+        }
+    }
 }
 
 }  // namespace

@@ -491,12 +491,12 @@ TEST_F(MainForm, ALanguageRecaptionsTheDialogAndNamesItsTexts) {
     EXPECT_EQ(f.BOK->Caption(), "Übernehmen");
     EXPECT_EQ(f.Showglass1->Caption(), "Lupe zeigen");
     EXPECT_EQ(f.FSheetGeneral->Caption(), "Allgemein");
-    EXPECT_EQ(f.FSheetAbout->Caption(), "");  // a loaded file without the key
+    EXPECT_EQ(f.FSheetAbout->Caption(), "About");  // a loaded file without the key
     EXPECT_EQ(Frame().TabSheet3->Caption(), "Grundeinstellungen");
     EXPECT_EQ(Frame().CBLZZoomFactor->Items().Strings(0), "0.7");  // numbers keep the locale's form
     EXPECT_EQ(Frame().CBLZZoomFactor->Items().Strings(14), "(beliebig...)");
     EXPECT_EQ(f.outMemo1->Lines().List(), (std::vector<std::string>{"Zeile 1", "Zeile 2"}));
-    EXPECT_EQ(f.outMemoProAdv->Lines().Count(), 0);  // names no file: empty, and on it goes
+    EXPECT_EQ(f.outMemoProAdv->Lines().Count(), 0);  // its file is missing: empty, on it goes
 
     // Back to a language without a file: page captions and texts are the built-in ones again,
     // the translated captions stay, unsaved edits are dropped.

@@ -29,16 +29,19 @@ TEST(StatisticEntityTest, FreesOwnedObjectsFirstAddedFirst) {
     EXPECT_EQ(log, (std::vector<std::string>{"a", "b", "c"}));
 }
 
-TEST(StatisticEntityTest, DerivedMembersGoBeforeOwnedObjects) {
+// Owners nest (an option system owns items that own their values): an owned owner frees what it
+// owns in its own turn, before anything added after it.
+TEST(StatisticEntityTest, AnOwnedOwnerFreesItsObjectsInItsTurn) {
     std::vector<std::string> log;
-    struct Derived : TStatisticEntity {
-        explicit Derived(std::vector<std::string>& log) : member(log, "member") {
-            AddOwned(std::make_unique<Probe>(log, "owned"));
-        }
-        Probe member;
-    };
-    { Derived d(log); }
-    EXPECT_EQ(log, (std::vector<std::string>{"member", "owned"}));
+    {
+        TStatisticEntity outer;
+        outer.AddOwned(std::make_unique<Probe>(log, "a"));
+        auto* inner = outer.AddOwned(std::make_unique<TStatisticEntity>());
+        inner->AddOwned(std::make_unique<Probe>(log, "inner a"));
+        inner->AddOwned(std::make_unique<Probe>(log, "inner b"));
+        outer.AddOwned(std::make_unique<Probe>(log, "c"));
+    }
+    EXPECT_EQ(log, (std::vector<std::string>{"a", "inner a", "inner b", "c"}));
 }
 
 }  // namespace

@@ -3,12 +3,16 @@
 #include "core/errors.h"
 #include "core/format_settings.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 namespace lenzor {
 namespace {
+
+using ::testing::AllOf;
+using ::testing::HasSubstr;
 
 class VariantTest : public ::testing::Test {
 protected:
@@ -79,7 +83,7 @@ TEST_F(VariantTest, RefusesWhatCannotBeConverted) {
         Variant("abc").ToInt32();
         FAIL() << "no error";
     } catch (const EVariantError& e) {
-        EXPECT_STREQ(e.what(), "Could not convert variant of type (String) into type (Integer)");
+        EXPECT_THAT(e.what(), AllOf(HasSubstr("String"), HasSubstr("Integer")));  // both types
     }
     EXPECT_THROW(Variant("abc").ToDouble(), EVariantError);
     EXPECT_THROW(Variant("yes").ToBoolean(), EVariantError);

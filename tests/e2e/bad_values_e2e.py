@@ -10,7 +10,7 @@ at most one error box shows, and the process's memory stays bounded while it red
 import sys
 import time
 
-from e2e_session import SCREEN, Session, run_cases
+from e2e_session import SCREEN, Session, check, run_cases
 from lens_e2e import BRACKET_COLOR, FRAME_COLOR
 
 JUNK = ('\x01\x02garbage ]]] [[[ ===\n[MouseControl\nLenzor.Width\n= = =\n'
@@ -57,32 +57,40 @@ def frame_pixels(shot, lens):
     return right - left, bottom - top, framed
 
 
+def resident_kb(session):
+    status = session.lenzor_status()
+    check(status is not None and status.get('VmRSS', 0) > 0, "Lenzor's process not found")
+    return status['VmRSS']
+
+
 def run(args, case):
     with Session(args, COMMON + CASES[case] + JUNK) as s:
         time.sleep(2)
-        assert s.running(), 'Lenzor ended at start'
+        check(s.running(), 'Lenzor ended at start')
         tray = s.window_geometry('Wine System Tray')
-        s.xdotool('mousemove', tray[0] + 10, tray[1] + 10)
-        time.sleep(0.3)
+        s.xdotool('mousemove', '--sync', tray[0] + 10, tray[1] + 10)
         s.xdotool('click', '--repeat', 2, '--delay', 80, 1)  # the hot key is broken
         lenses = s.wait_until(lambda: s.top_windows('LenzorLensWindow') or
                               (case == 'tiny' and [[None]]), 30, 'the lens')
         s.xdotool('mousemove', 500, 400)
         time.sleep(3)
-        first = s.lenzor_status()['VmRSS']
+        first = resident_kb(s)
         time.sleep(5)
-        assert s.running(), 'Lenzor ended with the lens on'
-        last = s.lenzor_status()['VmRSS']
+        check(s.running(), 'Lenzor ended with the lens on')
+        last = resident_kb(s)
         boxes = s.top_windows('#32770')
-        assert len(boxes) <= 1, '%d error boxes' % len(boxes)
-        assert last <= MEMORY_LIMIT_KB, 'resident memory %d kB' % last
-        assert last - first <= MEMORY_DRIFT_KB, 'memory grew from %d to %d kB' % (first, last)
+        check(len(boxes) <= 1, '%d error boxes' % len(boxes))
+        check(last <= MEMORY_LIMIT_KB, 'resident memory %d kB' % last)
+        check(last - first <= MEMORY_DRIFT_KB, 'memory grew from %d to %d kB' % (first, last))
         lens = lenses[0][0]
         if lens is not None:
-            assert 0 <= lens['w'] <= 32767 and 0 <= lens['h'] <= 32767, lens
-            assert lens['x'] < SCREEN[0] and lens['y'] < SCREEN[1], 'lens off the screen'
-            width, height, framed = frame_pixels(s.shot(), lens)
-            assert framed >= 1.5 * (width + height), 'the lens frame is not drawn: %s' % lens
+            check(0 <= lens['w'] <= 32767 and 0 <= lens['h'] <= 32767, 'lens size %s' % lens)
+            check(lens['x'] < SCREEN[0] and lens['y'] < SCREEN[1], 'lens off the screen')
+
+            def framed(shot):
+                width, height, pixels = frame_pixels(shot, lens)
+                return pixels >= 1.5 * (width + height)
+            s.wait_for(framed, 30, 'the lens frame drawn on the screen: %s' % lens)
         print('e2e bad values %s: %d kB resident, lens %s, %d boxes' % (
             case, last, lens and (lens['x'], lens['y'], lens['w'], lens['h']), len(boxes)))
 

@@ -8,7 +8,7 @@ keys), and checked on "Lenzor.ini", "Custom.ini" and screenshots.
 import sys
 import time
 
-from e2e_session import Session, run_cases
+from e2e_session import Session, check, run_cases
 from lens_e2e import FRAME_COLOR, check_picture, lens_at
 
 FIRST_START_DONE = '[Common]\nFirstStart=0\n'
@@ -21,7 +21,7 @@ def visible(windows, cls, text=None):
 
 def control(session, cls, text=None):
     """A visible control of the dialog by class (and caption)."""
-    found = session.wait_until(lambda: visible(session.dialog(), cls, text), 10,
+    found = session.wait_until(lambda: visible(session.dialog(), cls, text), 30,
                                '%s "%s" in the dialog' % (cls, text))
     return found[0]
 
@@ -39,7 +39,7 @@ def labelled(session, label, cls):
         return None
     candidates = [(distance(w), w) for w in visible(session.dialog(), cls)]
     candidates = [(d, w) for d, w in candidates if d is not None]
-    assert candidates, 'no %s beside "%s"' % (cls, label)
+    check(candidates, 'no %s beside "%s"' % (cls, label))
     return min(candidates, key=lambda c: c[0])[1]
 
 
@@ -77,11 +77,11 @@ def case_first_start(args):
     Cancel, Esc and the close box change nothing else."""
     with Session(args) as s:
         wait_dialog(s)
-        assert ini(s) == FIRST_START_DONE, repr(ini(s))
+        check(ini(s) == FIRST_START_DONE, repr(ini(s)))
         s.click(control(s, 'Button', 'Cancel'))
         wait_dialog(s, shown=False)
-        assert s.running()
-        assert ini(s) == FIRST_START_DONE, repr(ini(s))
+        check(s.running(), 'Lenzor ended')
+        check(ini(s) == FIRST_START_DONE, repr(ini(s)))
 
 
 def case_ok(args):
@@ -94,27 +94,23 @@ def case_ok(args):
         choose(s, labelled(s, 'Glass Position', 'ComboBox'), 1)  # Corner Tracker
         s.click(control(s, 'Button', 'OK'))
         wait_dialog(s, shown=False)
-        time.sleep(0.5)
-        reference = s.shot()
+        reference = s.host_screen()
         saved = ini(s)
         for line in ('ShowAfterStart=1', 'Lenzor.ContrastMode=1', 'Lenzor.PositionMode=1',
                      'Lenzor.ZoomFactor=2', 'Lenzor.UpdateInterval=100'):
-            assert line in saved, 'missing %s in %r' % (line, saved)
+            check(line in saved, 'missing %s in %r' % (line, saved))
 
         tray = s.window_geometry('Wine System Tray')
         icon = (tray[0] + 10, tray[1] + 10)
-        s.xdotool('mousemove', *icon)
-        time.sleep(0.3)
+        s.xdotool('mousemove', '--sync', *icon)
         s.xdotool('click', '--repeat', 2, '--delay', 80, 1)
         lens = (icon[0] + 10, icon[1] + 10)  # the stored default offset
-        s.wait_for(lambda sh: lens_at(sh, *lens), 10, 'the lens')
+        s.wait_for(lambda sh: lens_at(sh, *lens), 30, 'the lens')
         pointer = (470, 350)
         s.xdotool('mousemove', *pointer)
         lens = (pointer[0] + 10, pointer[1] + 10)
-        shot = s.wait_for(lambda sh: lens_at(sh, *lens), 10, 'the lens to follow')
-        time.sleep(0.5)
-        shot = s.shot()
-        check_picture(shot, lens, reference, pointer, negative=True)
+        s.wait_for_checks(lambda sh: check_picture(sh, lens, reference, pointer, negative=True),
+                          30, 'the negative lens beside the pointer')
 
 
 def case_cancel(args):
@@ -126,20 +122,14 @@ def case_cancel(args):
         choose(s, labelled(s, 'Contrast mode', 'ComboBox'), 3)  # Broken TV
         s.xdotool('key', 'Escape')
         wait_dialog(s, shown=False)
-        assert ini(s) == stored, repr(ini(s))
+        check(ini(s) == stored, repr(ini(s)))
 
-        tray = s.window_geometry('Wine System Tray')
-        s.xdotool('mousemove', tray[0] + 10, tray[1] + 10)
-        time.sleep(0.3)
-        s.xdotool('click', 3)
-        time.sleep(0.5)
-        s.xdotool('mousemove', tray[0] + 55, tray[1] + 30)  # "Options..."
-        s.xdotool('click', 1)
+        s.tray_menu(30)  # "Options..."
         s.click(control(s, 'Button', 'OK'), -40, 10)  # on the bottom panel: the dialog has the keys
         s.xdotool('key', 'alt+F4')
         wait_dialog(s, shown=False)
-        assert s.running()
-        assert ini(s) == stored, repr(ini(s))
+        check(s.running(), 'Lenzor ended')
+        check(ini(s) == stored, repr(ini(s)))
 
 
 def lens_windows(session):
@@ -161,52 +151,47 @@ def case_preview(args):
         wait_dialog(s)
         select_page(s, 1)  # Basic options
         s.click(control(s, 'Button', 'Glass Preview'))
-        s.wait_until(lambda: lens_windows(s) == [(600, 80)], 10, 'the preview lens at 600, 80')
-        s.wait_for(lambda sh: shows_frame_colour(sh, 600, 80), 10, 'the preview on the screen')
+        s.wait_until(lambda: lens_windows(s) == [(600, 80)], 30, 'the preview lens at 600, 80')
+        s.wait_for(lambda sh: shows_frame_colour(sh, 600, 80), 30, 'the preview on the screen')
         select_page(s, 2)
         s.click(labelled(s, 'Left', 'Edit'))  # of the glass coordinates
         s.xdotool('key', 'End', 'shift+Home')
         s.xdotool('type', '300')
-        s.wait_until(lambda: lens_windows(s) == [(300, 80)], 10, 'the preview to move to 300')
-        s.wait_for(lambda sh: shows_frame_colour(sh, 300, 80), 10, 'the moved preview')
-        assert ini(s) == stored, 'the preview must not store anything'
+        s.wait_until(lambda: lens_windows(s) == [(300, 80)], 30, 'the preview to move to 300')
+        s.wait_for(lambda sh: shows_frame_colour(sh, 300, 80), 30, 'the moved preview')
+        check(ini(s) == stored, 'the preview must not store anything')
         s.click(control(s, 'Button', 'Cancel'))
-        s.wait_until(lambda: lens_windows(s) == [], 10, 'the preview to end with the dialog')
+        s.wait_until(lambda: lens_windows(s) == [], 30, 'the preview to end with the dialog')
 
 
 def case_language_build(args):
     """"-L": showing the dialog announces the language build and writes "Custom.ini"."""
     with Session(args, FIRST_START_DONE, arguments=['-l', '-S']) as s:
         box = s.wait_until(lambda: s.top_windows('#32770'), 30, 'the "Language Build" box')[0]
-        assert box[0]['text'] == '', 'the box has no caption'
-        assert any(w['text'] == 'Language Build' for w in box), 'no "Language Build" in the box'
+        check(box[0]['text'] == '', 'the box has no caption')
+        check(any(w['text'] == 'Language Build' for w in box), 'no "Language Build" in the box')
         s.click([w for w in box if w['cls'] == 'Button'][0])
 
         def whole_template():  # written twice: the frames first, then the form's own texts
             text = s.read_file('Custom.ini') or b''
             return text if b'Form1.Exit1.Caption=Exit' in text else None
         custom = s.wait_until(whole_template, 20, 'Custom.ini with its [Form1] section')
-        assert custom.startswith(b'\xef\xbb\xbf'), 'Custom.ini is UTF-8 with a byte-order mark'
+        check(custom.startswith(b'\xef\xbb\xbf'), 'Custom.ini is UTF-8 with a byte-order mark')
         lines = custom.decode('utf-8-sig').split('\r\n')
         form1 = lines[lines.index('[Form1]'):]
         wanted = ['Form1.Caption=Lenzor', 'Form1.BOK.Caption=OK', 'Form1.BCancel.Caption=Cancel',
                   'Form1.Showglass1.Caption=Show glass', 'Form1.MenuOptions1.Caption=Options...',
                   'Form1.Exit1.Caption=Exit']
         positions = [form1.index(line) for line in wanted]
-        assert positions == sorted(positions), positions
+        check(positions == sorted(positions), 'the form\'s texts out of order: %s' % positions)
 
 
 def case_exit(args):
-    """"Exit" on the tray menu ends the program."""
+    """"Exit" on the tray menu ends the program, with status 0."""
     with Session(args, FIRST_START_DONE) as s:
-        tray = s.window_geometry('Wine System Tray')
-        s.xdotool('mousemove', tray[0] + 10, tray[1] + 10)
-        time.sleep(0.3)
-        s.xdotool('click', 3)
-        time.sleep(0.5)
-        s.xdotool('mousemove', tray[0] + 55, tray[1] + 62)  # "Exit", below the separator
-        s.xdotool('click', 1)
-        s.wait_until(lambda: not s.running(), 20, 'Lenzor to end')
+        s.tray_menu(62)  # "Exit"
+        s.wait_until(lambda: not s.running(), 30, 'Lenzor to end')
+        check(s.exit_status() == 0, 'Lenzor ended with status %s' % s.exit_status())
 
 
 CASES = {'first_start': case_first_start, 'ok': case_ok, 'cancel': case_cancel,

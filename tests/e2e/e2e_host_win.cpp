@@ -3,8 +3,9 @@
 // starts Lenzor.exe in the same Wine session, and ends it when the test asks.
 //   e2e_host.exe LENZOR_EXE READY_FILE STOP_FILE [PICTURE.bmp|-] [LENZOR_ARGUMENTS...]
 // READY_FILE is created once Lenzor's main form exists; creating STOP_FILE ends both programs,
-// and the host ends by itself when Lenzor does. A picture file, when given, replaces the test
-// pattern (docs/make_lens_png.sh uses one).
+// and the host ends by itself when Lenzor does, writing Lenzor's exit status in decimal to
+// "exit-status" beside READY_FILE. A picture file, when given, replaces the test pattern
+// (docs/make_lens_png.sh uses one).
 // Creating "query" beside READY_FILE asks for Lenzor's windows: the host writes "answer" there,
 // a line per window ("top" or "child", handle, class, screen rectangle, visible, enabled,
 // text), children of a top-level window after it, in z-order.
@@ -160,28 +161,21 @@ Listing ListWindows(DWORD process) {
     return listing;
 }
 
-void Answer(const std::wstring& folder, DWORD process) {
-    const std::string text = ListWindows(process).text;
-    const std::wstring partial = folder + L"answer.tmp";
+// Writes a whole file under a temporary name first, so a reader never sees half of it.
+void WriteWhole(const std::wstring& path, const std::string& text) {
+    const std::wstring partial = path + L".tmp";
     HANDLE file = CreateFileW(partial.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     DWORD written = 0;
     WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
     CloseHandle(file);
-    DeleteFileW((folder + L"query").c_str());
-    MoveFileExW(partial.c_str(), (folder + L"answer").c_str(), MOVEFILE_REPLACE_EXISTING);
+    MoveFileExW(partial.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING);
 }
 
 void WriteAnswer(const std::wstring& folder, const wchar_t* query, const wchar_t* answer,
                  const std::string& text) {
-    const std::wstring partial = folder + answer + L".tmp";
-    HANDLE file = CreateFileW(partial.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    DWORD written = 0;
-    WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-    CloseHandle(file);
     DeleteFileW((folder + query).c_str());
-    MoveFileExW(partial.c_str(), (folder + answer).c_str(), MOVEFILE_REPLACE_EXISTING);
+    WriteWhole(folder + answer, text);
 }
 
 // The probe DLL's counting routine inside Lenzor's process, once loaded there.
@@ -340,8 +334,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         }
         PumpFor(100);
     }
-    SetForegroundWindow(host);
-    PumpFor(300);
+    // Keys the tests type go to the focused window: ready once the host has the focus back.
+    do {
+        SetForegroundWindow(host);
+        PumpFor(100);
+    } while (GetForegroundWindow() != host && GetTickCount() - start < kStartTimeoutMs);
     Touch(readyFile);
 
     const DWORD lifetime = LifetimeMs();
@@ -349,12 +346,17 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     while (!FileExists(stopFile) && GetTickCount() - start < lifetime &&
            WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT) {
         if (FileExists(folder + L"query")) {
-            Answer(folder, process.dwProcessId);
+            WriteAnswer(folder, L"query", L"answer", ListWindows(process.dwProcessId).text);
         }
         if (FileExists(folder + L"query-resources")) {
             AnswerResources(folder, process.hProcess, probe);
         }
         PumpFor(100);
+    }
+    DWORD status = 0;
+    if (WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0 &&
+        GetExitCodeProcess(process.hProcess, &status)) {
+        WriteWhole(folder + L"exit-status", std::to_string(status) + "\n");
     }
     TerminateProcess(process.hProcess, 0);
     WaitForSingleObject(process.hProcess, 5000);

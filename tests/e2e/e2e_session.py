@@ -13,6 +13,21 @@ import time
 SCREEN = (1024, 768)
 
 
+def check(condition, message):
+    """A test's check: unlike assert, it stays when Python runs with -O (PYTHONOPTIMIZE)."""
+    if not condition:
+        raise AssertionError(message)
+
+
+def host_color(x, y):
+    """The colour the test host paints at x, y: white squares between areas where every pixel
+    differs from its neighbours (PatternColor in e2e_host_win.cpp)."""
+    if (x // 32 + y // 32) % 4 == 0:
+        return (255, 255, 255)
+    return (16 + (x * 37 + y * 11) % 224, 16 + (x * 13 + y * 29) % 224,
+            16 + ((x ^ y) * 7) % 224)
+
+
 class Shot:
     """A screenshot as RGB triples."""
 
@@ -90,8 +105,8 @@ class Session:
             env=env, start_new_session=True)
         deadline = time.time() + 90  # a loaded machine starts Wine slowly
         while not os.path.exists(self.ready):
-            if time.time() > deadline or self.wine.poll() is not None:
-                raise AssertionError('Lenzor did not start under the host')
+            check(time.time() <= deadline and self.wine.poll() is None,
+                  'Lenzor did not start under the host')
             time.sleep(0.2)
         return self
 
@@ -121,6 +136,14 @@ class Session:
     def running(self):
         return self.wine.poll() is None
 
+    def exit_status(self):
+        """Lenzor's exit status once it has ended by itself (the host writes it), else None."""
+        path = os.path.join(self.dir, 'exit-status')
+        if not os.path.exists(path):
+            return None
+        with open(path) as f:
+            return int(f.read())
+
     def windows(self):
         """Lenzor's windows as the host lists them: dicts with kind, handle, cls, x, y, w, h,
         visible, enabled, text; children follow their top-level window (in z-order)."""
@@ -130,8 +153,7 @@ class Session:
         open(os.path.join(self.dir, 'query'), 'w').close()
         deadline = time.time() + 20
         while not os.path.exists(answer):
-            if time.time() > deadline or not self.running():
-                raise AssertionError('the host did not list the windows')
+            check(time.time() <= deadline and self.running(), 'the host did not list the windows')
             time.sleep(0.1)
         found = []
         with open(answer, encoding='utf-8') as f:
@@ -153,8 +175,8 @@ class Session:
         open(os.path.join(self.dir, 'query-resources'), 'w').close()
         deadline = time.time() + 60
         while not os.path.exists(answer):
-            if time.time() > deadline or not self.running():
-                raise AssertionError('the host did not report the resources')
+            check(time.time() <= deadline and self.running(),
+                  'the host did not report the resources')
             time.sleep(0.1)
         with open(answer, encoding='utf-8') as f:
             words = f.read().split()
@@ -203,8 +225,7 @@ class Session:
             value = condition()
             if value:
                 return value
-            if time.time() > deadline:
-                raise AssertionError('timed out waiting for ' + what)
+            check(time.time() <= deadline, 'timed out waiting for ' + what)
             time.sleep(0.2)
 
     def click(self, window, dx=None, dy=None):
@@ -246,9 +267,45 @@ class Session:
             shot = self.shot()
             if condition(shot):
                 return shot
-            if time.time() > deadline:
-                raise AssertionError('timed out waiting for ' + what)
+            check(time.time() <= deadline, 'timed out waiting for ' + what)
             time.sleep(0.1)
+
+    def wait_for_checks(self, checks, timeout, what):
+        """Screenshots until `checks` passes on one, which is returned: a frame still on its way
+        to the screen only delays the test. After the time-out, the last shot's failure."""
+        deadline = time.time() + timeout
+        while True:
+            shot = self.shot()
+            try:
+                checks(shot)
+                return shot
+            except AssertionError as failure:
+                if time.time() > deadline:
+                    raise AssertionError('%s, still after %d s: %s' % (what, timeout, failure))
+            time.sleep(0.1)
+
+    def host_screen(self):
+        """A screenshot once the host's picture shows everywhere outside Wine's tray window
+        (checked on a grid of pixels), so that it can serve as the reference of a lens picture:
+        a window that has just gone may still be on the screen for a moment."""
+        tray = self.window_geometry('Wine System Tray')
+
+        def outside_tray(x, y):
+            return not (tray[0] <= x < tray[0] + tray[2] and tray[1] <= y < tray[1] + tray[3])
+        grid = [(x, y) for y in range(3, SCREEN[1], 17) for x in range(5, SCREEN[0], 13)
+                if outside_tray(x, y)]
+        return self.wait_for(lambda sh: all(sh.px(x, y) == host_color(x, y) for x, y in grid),
+                             30, "the host's picture on the whole screen")
+
+    def tray_menu(self, item_y):
+        """Opens the tray icon's menu and clicks the item item_y pixels below the icon's top
+        (30: "Options...", 62: "Exit", below the separator)."""
+        tray = self.window_geometry('Wine System Tray')
+        self.xdotool('mousemove', '--sync', tray[0] + 10, tray[1] + 10)
+        self.xdotool('click', 3)
+        self.wait_until(lambda: self.top_windows('#32768'), 30, 'the tray menu')
+        self.xdotool('mousemove', '--sync', tray[0] + 55, tray[1] + item_y)
+        self.xdotool('click', 1)
 
 
 def windows_path(path):

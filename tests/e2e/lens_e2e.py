@@ -16,7 +16,7 @@ pointer image with the pointer over Lenzor's tray menu.
 import sys
 import time
 
-from e2e_session import Session, run_cases
+from e2e_session import Session, check, run_cases
 
 FRAME_COLOR = (255, 140, 140)
 BRACKET_COLOR = (255, 0, 0)
@@ -58,7 +58,7 @@ def check_frame(shot, left, top, bracket):
                 want = BRACKET_COLOR if in_bracket else FRAME_COLOR
                 if shot.px(left + x, top + y) != want:
                     bad.append((x, y, shot.px(left + x, top + y)))
-    assert not bad, 'frame pixels wrong (x, y, colour): %s' % bad[:10]
+    check(not bad, 'frame pixels wrong (x, y, colour): %s' % bad[:10])
 
 
 def check_picture(shot, lens, reference, pointer, negative=False, grabbed_from=None):
@@ -91,36 +91,38 @@ def check_picture(shot, lens, reference, pointer, negative=False, grabbed_from=N
                 pointer_pixels += 1
             else:
                 wrong.append((x, y, got, want))
-    assert not wrong, 'picture pixels wrong: %d, first %s' % (len(wrong), wrong[:8])
+    check(not wrong, 'picture pixels wrong: %d, first %s' % (len(wrong), wrong[:8]))
     return pointer_pixels
 
 
 def show_lens(session, pointer):
-    session.xdotool('mousemove', *pointer)
-    time.sleep(0.3)
+    session.xdotool('mousemove', '--sync', *pointer)
     session.xdotool('key', 'ctrl+alt+g')
+
+
+def wait_for_lens(session, lens, reference, pointer, bracket, negative=False):
+    """Waits for a screenshot with the lens at `lens`, its frame and its whole picture right:
+    a redraw on its way to the screen only makes the test wait. Returns that screenshot."""
+    def checks(shot):
+        check_frame(shot, *lens, bracket=bracket)
+        check_picture(shot, lens, reference, pointer, negative=negative)
+    return session.wait_for_checks(checks, 30, 'the lens at %d, %d' % lens)
 
 
 def case_corner_tracker(args):
     """Corner tracker, no contrast filter, redraw every 100 ms."""
     with Session(args, lens_ini()) as s:
-        reference = s.shot()
+        reference = s.host_screen()
         pointer = (500, 380)
         show_lens(s, pointer)
         lens = (pointer[0] + CORNER_OFFSET, pointer[1] + CORNER_OFFSET)
-        time.sleep(0.5)
-        shot = s.wait_for(lambda sh: lens_at(sh, *lens), 30, 'the lens below right')
-        check_frame(shot, *lens, bracket='top-left')
-        check_picture(shot, lens, reference, pointer)
+        wait_for_lens(s, lens, reference, pointer, 'top-left')
 
         # Near the bottom-right corner the lens goes above left, bracket at its bottom-right.
         pointer = (900, 700)
         s.xdotool('mousemove', *pointer)
         lens = (pointer[0] - CORNER_OFFSET - LENS_SIDE, pointer[1] - CORNER_OFFSET - LENS_SIDE)
-        time.sleep(0.5)
-        shot = s.wait_for(lambda sh: lens_at(sh, *lens), 30, 'the lens above left')
-        check_frame(shot, *lens, bracket='bottom-right')
-        check_picture(shot, lens, reference, pointer)
+        wait_for_lens(s, lens, reference, pointer, 'bottom-right')
 
         s.xdotool('key', 'ctrl+alt+g')  # hides it again
         s.wait_for(lambda sh: not lens_at(sh, *lens), 30, 'the lens to hide')
@@ -129,29 +131,28 @@ def case_corner_tracker(args):
 def case_negative(args):
     """Negative mode: every channel becomes 255 minus its value, so white turns black."""
     with Session(args, lens_ini(contrast=1)) as s:
-        reference = s.shot()
+        reference = s.host_screen()
         pointer = (470, 350)  # the grab covers white squares of the host's picture
         show_lens(s, pointer)
         lens = (pointer[0] + CORNER_OFFSET, pointer[1] + CORNER_OFFSET)
-        time.sleep(0.5)
-        shot = s.wait_for(lambda sh: lens_at(sh, *lens), 30, 'the lens')
-        check_frame(shot, *lens, bracket='top-left')
-        check_picture(shot, lens, reference, pointer, negative=True)
+        shot = wait_for_lens(s, lens, reference, pointer, 'top-left', negative=True)
         whites = [(x, y) for y in range(0, PICTURE, 2) for x in range(0, PICTURE, 2)
                   if reference.px(pointer[0] - HALF_GRAB + x // 2,
                                   pointer[1] - HALF_GRAB + y // 2) == WHITE
                   and x < 100 and y < 100]
-        assert whites, 'the grab should include white'
+        check(whites, 'the grab should include white')
         for x, y in whites:
-            assert shot.px(lens[0] + FRAME + x, lens[1] + FRAME + y) == BLACK
+            got = shot.px(lens[0] + FRAME + x, lens[1] + FRAME + y)
+            check(got == BLACK, 'white at grab %d, %d shows as %s' % (x // 2, y // 2, got))
 
 
 def case_follow(args):
-    """With an 8-second update interval the lens follows the pointer at once but keeps its old
-    picture until the next redraw (a long interval, so a busy machine cannot make the redraw
-    come first)."""
-    with Session(args, lens_ini(interval=8000)) as s:
-        reference = s.shot()
+    """With a 20-second update interval the lens follows the pointer at once but keeps its old
+    picture until the next redraw (a long interval, so that a busy machine has the time to see
+    the old picture before the redraw replaces it)."""
+    interval = 20
+    with Session(args, lens_ini(interval=interval * 1000)) as s:
+        reference = s.host_screen()
         first = (500, 380)
         show_lens(s, first)
         lens = (first[0] + CORNER_OFFSET, first[1] + CORNER_OFFSET)
@@ -168,10 +169,10 @@ def case_follow(args):
         moved = (second[0] + CORNER_OFFSET, second[1] + CORNER_OFFSET)
         moved_at = time.time()
         s.xdotool('mousemove', *second)
-        s.wait_for(lambda sh: shows(sh, moved, first, lens), 6,
+        s.wait_for(lambda sh: shows(sh, moved, first, lens), interval,
                    'the lens to follow with its old picture')
-        s.wait_for(lambda sh: shows(sh, moved, second, moved), 30, 'the next redraw')
-        assert time.time() - moved_at > 1.0, 'redrawn long before the interval passed'
+        s.wait_for(lambda sh: shows(sh, moved, second, moved), 2 * interval, 'the next redraw')
+        check(time.time() - moved_at > 1.0, 'redrawn long before the interval passed')
 
 
 def case_tray(args):
@@ -180,21 +181,22 @@ def case_tray(args):
     with Session(args, lens_ini()) as s:
         tray = s.window_geometry('Wine System Tray')
         icon = (tray[0] + 10, tray[1] + 10)
-        s.xdotool('mousemove', *icon)
-        time.sleep(0.3)
+        s.xdotool('mousemove', '--sync', *icon)
         s.xdotool('click', '--repeat', 2, '--delay', 80, 1)
         lens = (icon[0] + CORNER_OFFSET, icon[1] + CORNER_OFFSET)
         s.wait_for(lambda sh: lens_at(sh, *lens), 30, 'the lens after a double click')
 
         s.xdotool('click', 3)  # the tray menu opens at the pointer
-        time.sleep(0.5)
+        s.wait_until(lambda: s.top_windows('#32768'), 30, 'the tray menu')
         pointer = (icon[0] + 45, icon[1] + 20)  # on the menu's "Options..." item
         s.xdotool('mousemove', *pointer)
         lens = (pointer[0] + CORNER_OFFSET, pointer[1] + CORNER_OFFSET)
-        time.sleep(0.6)
-        shot = s.wait_for(lambda sh: lens_at(sh, *lens), 30, 'the lens over the menu')
-        found = check_picture(shot, lens, shot, pointer)
-        assert found >= 20, 'pointer image missing (%d pixels)' % found
+
+        def pointer_shown(shot):  # the menu is its own reference: it stays put
+            check(lens_at(shot, *lens), 'no lens frame at %d, %d' % lens)
+            found = check_picture(shot, lens, shot, pointer)
+            check(found >= 20, 'pointer image missing (%d pixels)' % found)
+        s.wait_for_checks(pointer_shown, 30, 'the lens over the menu with the pointer image')
         s.xdotool('key', 'Escape')
 
 

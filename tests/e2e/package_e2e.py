@@ -15,9 +15,11 @@ import sys
 import tempfile
 import zipfile
 
-from e2e_session import Session
+from e2e_session import Session, check
 
 SHIPPED = {'Lenzor/Lenzor.exe', 'Lenzor/Readme.txt', 'Lenzor/ProVersion.txt',
+           'Lenzor/Readme.German.txt', 'Lenzor/ProVersion.German.txt',
+           'Lenzor/Readme.Russian.txt', 'Lenzor/ProVersion.Russian.txt',
            'Lenzor/License.txt', 'Lenzor/Language/English.ini', 'Lenzor/Language/German.ini',
            'Lenzor/Language/Russian.ini'}
 
@@ -32,13 +34,13 @@ def check_zip(path, version):
         exe = z.read('Lenzor/Lenzor.exe')
     extra = {n for n in files - SHIPPED if not (n.startswith('Lenzor/Language/') and
                                                 n.endswith('.ini'))}
-    assert SHIPPED <= files, 'missing from the package: %s' % sorted(SHIPPED - files)
-    assert not extra, 'unexpected in the package: %s' % sorted(extra)
+    check(SHIPPED <= files, 'missing from the package: %s' % sorted(SHIPPED - files))
+    check(not extra, 'unexpected in the package: %s' % sorted(extra))
     for name, value in (('ProductName', 'Lenzor'), ('ProductVersion', version),
                         ('FileVersion', version)):
-        assert utf16(name + '\0') in exe, 'no %s in the version resource' % name
-        assert utf16(value + '\0') in exe, 'no %s "%s" in the version resource' % (name, value)
-    assert b'.debug_info' not in exe, 'the executable is not stripped'
+        check(utf16(name + '\0') in exe, 'no %s in the version resource' % name)
+        check(utf16(value + '\0') in exe, 'no %s "%s" in the version resource' % (name, value))
+    check(b'.debug_info' not in exe, 'the executable is not stripped')
 
 
 def main():
@@ -63,17 +65,18 @@ def main():
         with Session(args, program_dir=folder) as s:
             windows = s.wait_until(s.dialog, 60, 'the dialog at the first start')
             settings = s.wait_until(lambda: s.read_file('Lenzor.ini'), 20, 'Lenzor.ini')
-            assert settings == b'[Common]\r\nFirstStart=0\r\n', settings
+            check(settings == b'[Common]\r\nFirstStart=0\r\n', repr(settings))
             texts = [w['text'] for w in windows]
-            assert 'English' in texts, 'the language list does not offer English'
-            assert any(t.startswith('Lenzor - a screen magnifier') for t in texts), 'no Readme'
-            assert any(t.startswith('Lenzor Pro') for t in texts), 'no ProVersion.txt'
+            check('English' in texts, 'the language list does not offer English')
+            check(any(t.startswith('Lenzor - a screen magnifier') for t in texts), 'no Readme')
+            check(any(t.startswith('Lenzor Pro') for t in texts), 'no ProVersion.txt')
             strip = [w for w in windows if w['cls'] == 'LenzorGraphic' and w['visible'] and
                      (w['w'], w['h']) == (109, 350)]
-            assert strip, 'no picture strip on the dialog'
-            shot = s.shot()
-            r, g, b = shot.px(strip[0]['x'] + 4, strip[0]['y'] + 4)
-            assert r > 150 and g < 90 and b < 90, 'the strip is not drawn: %s' % ((r, g, b),)
+            check(strip, 'no picture strip on the dialog')
+            def strip_drawn(shot):  # a red strip
+                r, g, b = shot.px(strip[0]['x'] + 4, strip[0]['y'] + 4)
+                return r > 150 and g < 90 and b < 90
+            s.wait_for(strip_drawn, 30, 'the picture strip drawn on the dialog')
     finally:
         shutil.rmtree(work, ignore_errors=True)
     print('e2e package: ok')

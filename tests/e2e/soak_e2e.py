@@ -3,8 +3,9 @@
 update interval while, round after round, the settings dialog is opened from the tray menu,
 the preview switched on and off, the language changed and changed back, and the dialog closed.
 After each round (dialog closed, lens on) the resident memory of Lenzor's process and its GDI
-and USER object counts are sampled. Fails when, after the warm-up, memory grows by more than
-the allowance or an object count grows, when an error box shows, or when the lens is gone.
+and USER object counts are sampled. Fails when a sample measured nothing (the process not
+found, no object counted), when, after the warm-up, memory grows by more than the allowance or
+an object count grows, when an error box shows, or when the lens is gone.
 
     soak_e2e.py --seconds 600 --warmup 60 --wine-run ... --host ... --lenzor ... \\
                 --languages assets/Language [--csv samples.csv]
@@ -16,7 +17,7 @@ import sys
 import time
 
 from dialog_e2e import choose, control, select_page, wait_dialog, visible
-from e2e_session import Session
+from e2e_session import Session, check
 
 SOAK_INI = ('[Common]\nFirstStart=0\nShowAfterStart=1\nLanguage=English\nHotKeyShowGlass=49223\n'
             '[MouseControl]\nLenzor.ContrastMode=3\nLenzor.BreakageTVLevel=50\n'
@@ -26,20 +27,13 @@ LANGUAGES = 3  # English, German, Russian: the combo lists them in the folder's 
 
 
 def open_dialog(s):
-    """"Options..." on the tray icon's menu."""
-    tray = s.window_geometry('Wine System Tray')
-    s.xdotool('mousemove', tray[0] + 10, tray[1] + 10)
-    time.sleep(0.3)
-    s.xdotool('click', 3)
-    time.sleep(0.5)
-    s.xdotool('mousemove', tray[0] + 55, tray[1] + 30)
-    s.xdotool('click', 1)
+    s.tray_menu(30)  # "Options..."
     wait_dialog(s)
 
 
 def language_combo(s):
     select_page(s, 0)  # General: the language list is its only combo box
-    return s.wait_until(lambda: visible(s.dialog(), 'ComboBox'), 10, 'the language list')[0]
+    return s.wait_until(lambda: visible(s.dialog(), 'ComboBox'), 30, 'the language list')[0]
 
 
 def round_of_use(s, number):
@@ -74,10 +68,17 @@ def sample(s, start):
     return result
 
 
-def check(samples, warmup):
-    """The failures of the run: growth after the warm-up (medians and extremes of the first and
-    last samples, three each where there are six, so that one drawing in flight does not count), boxes, a missing lens."""
+def failures_of(samples, warmup):
+    """The failures of the run: a sample that measured nothing (Lenzor's process not found, no
+    GUI object counted), growth after the warm-up (medians and extremes of the first and last
+    samples, three each where there are six, so that one drawing in flight does not count),
+    boxes, a missing lens."""
     failures = []
+    for x in samples:
+        if x['rss_kb'] <= 0 or x['working_kb'] <= 0:
+            failures.append("no memory reading at %d s: Lenzor's process not found" % x['t'])
+        if x['gdi'] <= 0 or x['user'] <= 0:
+            failures.append('no GUI objects counted at %d s (%s)' % (x['t'], x['counted']))
     after = [x for x in samples if x['t'] >= warmup]
     if len(after) < 2:
         return ['too few samples after the warm-up: %d' % len(after)]
@@ -130,15 +131,14 @@ def main():
             number += 1
             time.sleep(1.0)
             samples.append(sample(s, start))
-            if not s.running():
-                raise AssertionError('Lenzor ended during the soak')
+            check(s.running(), 'Lenzor ended during the soak')
     if args.csv:
         with open(args.csv, 'w') as f:
             f.write(','.join(samples[0]) + '\n')
             for x in samples:
                 f.write(','.join(str(v) for v in x.values()) + '\n')
     report(samples, args.warmup)
-    failures = check(samples, args.warmup)
+    failures = failures_of(samples, args.warmup)
     for failure in failures:
         print('soak: FAILED: ' + failure)
     print('soak: %s' % ('ok' if not failures else 'failed'))

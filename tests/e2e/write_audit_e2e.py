@@ -20,10 +20,9 @@ import stat
 import subprocess
 import sys
 import tempfile
-import time
 
 from dialog_e2e import control, wait_dialog
-from e2e_session import Session, run_cases
+from e2e_session import Session, check, run_cases
 
 AUTORUN = 'Run application on Windows startup'
 RUN_KEY = r'Software\Microsoft\Windows\CurrentVersion\Run'
@@ -121,16 +120,6 @@ def fresh_prefix(args):
     return prefix
 
 
-def tray_menu(s, item_y):
-    tray = s.window_geometry('Wine System Tray')
-    s.xdotool('mousemove', tray[0] + 10, tray[1] + 10)
-    time.sleep(0.3)
-    s.xdotool('click', 3)
-    time.sleep(0.5)
-    s.xdotool('mousemove', tray[0] + 55, tray[1] + item_y)
-    s.xdotool('click', 1)
-
-
 def dismiss_language_build(s):
     box = s.wait_until(lambda: s.top_windows('#32770'), 30, 'the "Language Build" box')[0]
     s.click([w for w in box if w['cls'] == 'Button'][0])
@@ -143,14 +132,14 @@ def whole_use(s, language_build):
         dismiss_language_build(s)
     for turn in range(3):  # on, off, on
         if turn:
-            tray_menu(s, 30)  # "Options..."
+            s.tray_menu(30)  # "Options..."
             wait_dialog(s)
             if language_build:
                 dismiss_language_build(s)
         s.click(control(s, 'Button', AUTORUN))
         s.click(control(s, 'Button', 'OK'))
         wait_dialog(s, shown=False)
-    tray_menu(s, 62)  # "Exit"
+    s.tray_menu(62)  # "Exit"
     s.wait_until(lambda: not s.running(), 30, 'Lenzor to end')
 
 
@@ -177,11 +166,12 @@ def run(args, language_build):
         shutil.rmtree(prefix, ignore_errors=True)
 
     expected = ['Lenzor.exe', 'Lenzor.ini'] + (['Custom.ini'] if language_build else [])
-    assert beside == sorted(expected), 'files beside the program: %s' % beside
+    check(beside == sorted(expected), 'files beside the program: %s' % beside)
     mine, ignored = changes(before, after)
     run_value = [('system.reg', RUN_KEY, RUN_VALUE)]
-    assert [tuple(str(x).lower() for x in c) for c in mine] == [
-        tuple(str(x).lower() for x in c) for c in run_value], 'changes beyond the Run value: %s' % mine
+    def lower(found):
+        return [tuple(str(x).lower() for x in c) for c in found]
+    check(lower(mine) == lower(run_value), 'changes beyond the Run value: %s' % mine)
     print('e2e write audit: only %s beside the program and the Run value changed; '
           '%d changes of Wine\'s own ignored' % (', '.join(expected[1:]), len(ignored)))
     for change in ignored:

@@ -1,6 +1,6 @@
-// IniFile over a file in each encoding (8-bit, UTF-8 or UTF-16LE with a byte-order mark):
-// a write saved and read by a fresh IniFile gives the value back, the file keeps its encoding,
-// and every other name reads as before.
+// IniFile over a file in each encoding (8-bit, UTF-8 with or without a byte-order mark, UTF-16LE
+// with one): a write saved and read by a fresh IniFile gives the value back, the file keeps its
+// encoding, and every other name reads as before.
 #include "ini_fuzz_support.h"
 #include "options/ini_file.h"
 #include "options/text_encoding.h"
@@ -71,9 +71,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     file.Flush();
 
     const std::string saved = ReadFile();
-    if (DetectTextEncoding(saved) != encoding) {
+    // Without a byte-order mark the bytes choose between 8-bit and UTF-8, so a write may move a
+    // file from one to the other; with the identity codec here both read alike, up to a
+    // character that a long value's cut splits.
+    const TextEncoding savedAs = DetectTextEncoding(saved);
+    auto unmarked = [](TextEncoding e) {
+        return e == TextEncoding::Ansi || e == TextEncoding::Utf8;
+    };
+    const bool switched = savedAs != encoding && unmarked(savedAs) && unmarked(encoding);
+    if (savedAs != encoding && !switched) {
         fuzz::Fail("a save changed the file's encoding");
     }
+    auto unchanged = [&](const std::optional<std::string>& now,
+                         const std::optional<std::string>& was) {
+        return now == was || (switched && now && was &&
+                              WithoutPartialUtf8Tail(*now) == WithoutPartialUtf8Tail(*was));
+    };
     const IniFile reread(FilePath());
     if (reread.ReadString(section, key) != fuzz::ExpectedRead(value)) {
         fuzz::Fail("a saved value does not read back");
@@ -81,7 +94,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (std::size_t i = 0; i < names.size(); ++i) {
         const auto& [s, k] = names[i];
         if (!(EqualsIgnoringAsciiCase(s, section) && EqualsIgnoringAsciiCase(k, key)) &&
-            reread.ReadString(s, k) != before[i]) {
+            !unchanged(reread.ReadString(s, k), before[i])) {
             fuzz::Fail("a save changed another key");
         }
     }

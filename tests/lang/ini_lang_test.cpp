@@ -170,19 +170,19 @@ TEST_F(Localisation, TranslationOverwritesOnlyWhatTheFileSays) {
     EXPECT_EQ(t.ok->Caption(), "Да");
 }
 
-TEST_F(Localisation, LangTextJoinsPiecesAndFallsBackOnlyWithoutAFile) {
+// A partial translation: a key the file lacks keeps the built-in text, so no error box or page
+// goes blank; an empty value is the translator's choice and stays empty.
+TEST_F(Localisation, LangTextJoinsPiecesAndFallsBackToTheBuiltInTextForMissingKeys) {
     EXPECT_EQ(LangText("Error", "ErrorCaption"), "Error");
-    Language("Test.ini", EncodeText("[Misc]\r\nA=a*|*b\r\nB=*|*a\r\nC=*|*a*|*b\r\nD=x*|*y*|*z",
-                                    TextEncoding::Utf16LeBom));
+    Language("Test.ini",
+             EncodeText("[Misc]\r\nA=a*|*b\r\nB=*|*a\r\nC=*|*a*|*b\r\nD=x*|*y*|*z\r\nEmpty=",
+                        TextEncoding::Utf16LeBom));
     SetCurrentLanguageFile(OpenLanguageFile("Test"));
     struct Case {
         const char* key;
         const char* text;
-    } cases[] = {{"A", "a\r\nb"},
-                 {"b", "\r\na"},
-                 {"C", "a\r\nb"},
-                 {"D", "x\r\ny\r\nz"},
-                 {"ErrorCaption", ""}};
+    } cases[] = {{"A", "a\r\nb"},      {"b", "\r\na"}, {"C", "a\r\nb"},
+                 {"D", "x\r\ny\r\nz"}, {"Empty", ""},  {"ErrorCaption", "default"}};
     for (const Case& c : cases) {
         EXPECT_EQ(LangText("default", c.key), c.text) << c.key;
     }
@@ -208,9 +208,10 @@ TEST_F(Localisation, LanguageListAndOpeningFollowFileNames) {
 
 TEST_F(Localisation, BrokenFilesShowWhatTheyCanAndAreNeverWritten) {
     TestForm t;
-    std::string huge = "[Form1]\r\nForm1.BOK.Caption=Huge\r\n";
-    huge += std::string(TLanguageFile::kMaxFileSize, 'x');
-    huge += "\r\nForm1.BCancel.Caption=beyond the cap\r\n";
+    // UTF-8 without a mark, cut by the cap inside its last character: still UTF-8.
+    std::string huge = "[Form1]\r\nForm1.BOK.Caption=Да\r\n";
+    huge += std::string(TLanguageFile::kMaxFileSize - huge.size() - 1, 'x');
+    huge += "\xC3\xA9\r\nForm1.BCancel.Caption=beyond the cap\r\n";
     const std::string files[] = {
         std::string("[Form1\0]\r\n\xFF\xFE[[[=]]]\r\n=\r\n[]\r\nForm1.BOK.Caption", 34),
         std::string("\xEF\xBB\xBF[Form1]\r\nForm1.Label1.Caption=a\xC3\x28z\r\n"),
@@ -223,7 +224,7 @@ TEST_F(Localisation, BrokenFilesShowWhatTheyCanAndAreNeverWritten) {
         EXPECT_EQ(ReadBytes(folder.File("Language/Bad.ini")), bytes);
     }
     EXPECT_EQ(t.label->Caption(), "a\xEF\xBF\xBD(z");  // invalid UTF-8 shows as U+FFFD
-    EXPECT_EQ(t.ok->Caption(), "Huge");
+    EXPECT_EQ(t.ok->Caption(), "Да");
     EXPECT_EQ(FindOwnedCaption(t.form, "BCancel"), "Cancel");
 }
 

@@ -5,7 +5,6 @@
 #include "lens/colors.h"
 #include "lens/lens_system_win.h"
 #include "lens/lens_window_win.h"
-#include "lens/screen_capture_win.h"
 #include "screen_test_helpers_win.h"
 
 #include <gtest/gtest.h>
@@ -18,7 +17,6 @@ namespace {
 using test::MakeBlockCursor;
 using test::MakePattern;
 using test::PictureWindow;
-using test::PumpMessagesFor;
 
 constexpr uint32_t kClickThrough = WS_EX_LAYERED | WS_EX_TRANSPARENT;
 // Bits the system keeps itself: topmost follows SetWindowPos, the window edge the border.
@@ -74,7 +72,10 @@ TEST_F(LenzorWinTest, TickShowsTheScreenAroundThePointerEnlargedByTwo) {
     const Bitmap24 pattern = MakePattern(240, 200);
     PictureWindow screen(pattern, 500, 300, cursor);
     SetCursorPos(600, 400);
-    PumpMessagesFor(300);
+    ASSERT_TRUE(screen.WaitUntilOnScreen());
+    ASSERT_TRUE(test::WaitFor([&] {  // the window has the focus and has set its pointer image
+        return GetForegroundWindow() == screen.Handle() && test::ShownPointer() == cursor;
+    }));
 
     lens_.SetHoldPosition(true);  // keep it away from the grabbed rectangle
     lens_.SetAlpha(255);
@@ -83,32 +84,31 @@ TEST_F(LenzorWinTest, TickShowsTheScreenAroundThePointerEnlargedByTwo) {
     for (int contrast : {cmNone, cmNegative}) {
         lens_.SetContrastMode(contrast);
         lens_.UpdateLens(false);
-        PumpMessagesFor(250);
         EXPECT_FALSE(lens_.TakeNewFailure());
-        EXPECT_EQ(GetForegroundWindow(), screen.Handle());
 
-        Bitmap24 shot;
-        CaptureScreenRect(lens_.LensForm().Bounds(), shot);
         // Picture 242 x 242 at (4, 4); grab (540, 340)-(661, 461), i.e. pattern (40, 40) on;
-        // the pointer's block lands at grab (68, 68), the marker square at (120, 120).
-        const auto expected = [&](int x, int y) -> uint32_t {
-            uint32_t c = pattern.PixelColor(40 + x / 2, 40 + y / 2);
-            if (x >= 136 && x < 140 && y >= 136 && y < 140) {
-                c = 0xFFFFFF;
-            }
-            if (x >= 120 && x < 126 && y >= 120 && y < 126) {
-                const bool outline = x == 120 || x == 125 || y == 120 || y == 125;
-                return outline ? 0x000000 : 0xFFFFFF;
-            }
-            return contrast == cmNegative ? c ^ 0xFFFFFF : c;
-        };
+        // the pointer's block lands at grab (68, 68), the marker square at (120, 120). Held:
+        // no corner bracket.
+        Bitmap24 picture(242, 242);
         for (int y = 0; y < 242; ++y) {
             for (int x = 0; x < 242; ++x) {
-                ASSERT_EQ(shot.PixelColor(x + 4, y + 4), expected(x, y))
-                    << "mode " << contrast << " at " << x << "," << y;
+                uint32_t c = pattern.PixelColor(40 + x / 2, 40 + y / 2);
+                if (x >= 136 && x < 140 && y >= 136 && y < 140) {
+                    c = 0xFFFFFF;
+                }
+                c = contrast == cmNegative ? c ^ 0xFFFFFF : c;
+                if (x >= 120 && x < 126 && y >= 120 && y < 126) {
+                    const bool outline = x == 120 || x == 125 || y == 120 || y == 125;
+                    c = outline ? 0x000000 : 0xFFFFFF;
+                }
+                picture.SetPixelColor(x, y, c);
             }
         }
-        EXPECT_EQ(shot.PixelColor(0, 0), LensFrameColor());  // held: no corner bracket
+        const Bitmap24 expected = test::LensLook(picture, MarkerCorner::mkNone);
+        const Bitmap24 shot = test::WaitForScreen(
+            lens_.LensForm().Bounds(), [&](const Bitmap24& copy) { return copy == expected; });
+        EXPECT_EQ(test::FirstDifference(shot, expected), "") << "mode " << contrast;
+        EXPECT_EQ(GetForegroundWindow(), screen.Handle());
     }
     DestroyCursor(cursor);
 }
@@ -122,9 +122,10 @@ TEST_F(LenzorWinTest, CornerTrackerFollowsThePointerWithItsBracket) {
     SetCursorPos(320, 260);
     lens_.Tick();
     EXPECT_EQ(lens_.LensForm().Bounds(), (LensRect{325, 265, 575, 515}));
-    PumpMessagesFor(250);
-    Bitmap24 shot;
-    CaptureScreenRect(lens_.LensForm().Bounds(), shot);
+    const Bitmap24 shot = test::WaitForScreen(lens_.LensForm().Bounds(), [](const Bitmap24& copy) {
+        return copy.PixelColor(0, 0) == LensBracketColor() &&
+               copy.PixelColor(40, 0) == LensFrameColor();
+    });
     EXPECT_EQ(shot.PixelColor(0, 0), LensBracketColor());
     EXPECT_EQ(shot.PixelColor(40, 0), LensFrameColor());
     EXPECT_FALSE(lens_.TakeNewFailure());

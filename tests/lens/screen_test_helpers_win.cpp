@@ -1,8 +1,12 @@
 #include "screen_test_helpers_win.h"
 
+#include "../ui/message_pump_win.h"
 #include "effects/bitmap24_win.h"
+#include "lens/colors.h"
+#include "lens/screen_capture_win.h"
 
 #include <array>
+#include <sstream>
 
 namespace lenzor::test {
 
@@ -37,20 +41,65 @@ HCURSOR MakeBlockCursor(int dx, int dy) {
                         xorPlane.data());
 }
 
-void PumpMessagesFor(int milliseconds) {
-    const DWORD start = GetTickCount();
-    while (GetTickCount() - start < static_cast<DWORD>(milliseconds)) {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
+HCURSOR ShownPointer() {
+    CURSORINFO info{};
+    info.cbSize = sizeof(info);
+    return GetCursorInfo(&info) ? info.hCursor : nullptr;
+}
+
+Bitmap24 WaitForScreen(const LensRect& rect, const std::function<bool(const Bitmap24&)>& shows) {
+    Bitmap24 shot;
+    WaitFor([&] {
+        CaptureScreenRect(rect, shot);
+        return shows(shot);
+    });
+    return shot;
+}
+
+Bitmap24 LensLook(const Bitmap24& picture, MarkerCorner corner) {
+    Bitmap24 look(250, 250);
+    for (int y = 0; y < 250; ++y) {
+        for (int x = 0; x < 250; ++x) {
+            uint32_t colour = GetSysColor(COLOR_BTNFACE);
+            if (x < 4 || y < 4 || x >= 246 || y >= 246) {
+                const bool bracket =
+                    (corner == MarkerCorner::mkTopLeft && x < 30 && y < 30) ||
+                    (corner == MarkerCorner::mkBottomRight && x >= 220 && y >= 220);
+                colour = bracket ? LensBracketColor() : LensFrameColor();
+            } else if (x - 4 < picture.Width() && y - 4 < picture.Height()) {
+                colour = picture.PixelColor(x - 4, y - 4);
+            }
+            look.SetPixelColor(x, y, colour);
         }
-        Sleep(10);
     }
+    return look;
+}
+
+bool WaitFor(const std::function<bool()>& done) {
+    return test_support::PumpMessagesUntil(done, test_support::kEventTimeoutMs);
+}
+
+std::string FirstDifference(const Bitmap24& got, const Bitmap24& want) {
+    std::ostringstream text;
+    if (got.Width() != want.Width() || got.Height() != want.Height()) {
+        text << "size " << got.Width() << " x " << got.Height() << ", want " << want.Width()
+             << " x " << want.Height();
+        return text.str();
+    }
+    for (int y = 0; y < got.Height(); ++y) {
+        for (int x = 0; x < got.Width(); ++x) {
+            if (got.PixelColor(x, y) != want.PixelColor(x, y)) {
+                text << "at " << x << "," << y << ": " << std::hex << got.PixelColor(x, y)
+                     << ", want " << want.PixelColor(x, y);
+                return text.str();
+            }
+        }
+    }
+    return "";
 }
 
 PictureWindow::PictureWindow(const Bitmap24& picture, int left, int top, HCURSOR cursor)
-    : picture_(picture), cursor_(cursor) {
+    : picture_(picture), cursor_(cursor), left_(left), top_(top) {
     CreateParams params{};
     params.className = L"LenzorTestPicture";
     params.style = WS_POPUP;
@@ -62,6 +111,11 @@ PictureWindow::PictureWindow(const Bitmap24& picture, int left, int top, HCURSOR
     ShowWindow(Handle(), SW_SHOW);
     SetForegroundWindow(Handle());
     UpdateWindow(Handle());
+}
+
+bool PictureWindow::WaitUntilOnScreen() {
+    const LensRect rect{left_, top_, left_ + picture_.Width(), top_ + picture_.Height()};
+    return WaitForScreen(rect, [&](const Bitmap24& shot) { return shot == picture_; }) == picture_;
 }
 
 LRESULT PictureWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

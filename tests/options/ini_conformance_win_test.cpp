@@ -242,6 +242,12 @@ TEST_F(IniConformanceTest, KnownDifferences) {
     EXPECT_EQ(Show(ProfileRead(path_, {"", "Orphan"})), "1");
     EXPECT_EQ(Show(LayerRead(path_, {"", "Orphan"})), "<missing>");
 
+    // UTF-8 without a byte-order mark: the profile functions read its bytes in the ANSI code
+    // page ("Ã©" in Windows-1252), the layer reads "é".
+    WriteBytes(path_, "[S]\r\nName=Jos\xC3\xA9\r\n");
+    EXPECT_EQ(IniFile(path_).ReadString("S", "Name").value_or("?"), "Jos\xC3\xA9");
+    EXPECT_NE(Show(LayerRead(path_, {"S", "Name"})), Show(ProfileRead(path_, {"S", "Name"})));
+
     // A quoted value exactly 2047 characters long loses one more character there.
     WriteBytes(path_, "[S]\r\nq=\"" + std::string(2047, 'w') + "\"\r\n");
     EXPECT_EQ(ProfileRead(path_, {"S", "q"})->size(), 2046u);

@@ -2,6 +2,7 @@
 // the shell's callbacks posted to the handler window, the menu and its default item, taskbar
 // re-creation, icon cycling, enter/exit, and minimising the owner form to the tray.
 #include "../ui/message_pump_win.h"
+#include "win/simple_timer_win.h"
 #include "tray/tray_icon_win.h"
 
 #include <gtest/gtest.h>
@@ -164,7 +165,13 @@ TEST_F(TrayIconTest, DoubleClickRaisesOnlyDblClickAndClicksTheDefaultItem) {
     Post(WM_LBUTTONUP);
     Post(WM_LBUTTONDBLCLK);
     Post(WM_LBUTTONUP);
-    PumpMessagesFor(GetDoubleClickTime() + 300);  // the delayed single click would come by now
+    test_support::PumpQueuedMessages();
+    // A timer of the single click's delay, started after the click's: timers fall due in the
+    // order they were set, so once it ticks, a single click still pending would have come.
+    bool delayPassed = false;
+    TSimpleTimer witness(GetDoubleClickTime(), [&](TSimpleTimer&) { delayPassed = true; });
+    witness.Start();
+    ASSERT_TRUE(PumpMessagesUntil([&] { return delayPassed; }, kEventTimeoutMs));
     EXPECT_EQ(log, (Log{"down L", "up L", "dblclick", "menu Showglass1", "up L"}));
 }
 

@@ -106,7 +106,12 @@ struct ControlsWinTest : ::testing::Test {
         g.form.CreateHandle(Win32Peers());
         g.form.Show();
         SetForegroundWindow(Hwnd(g.form));
-        PumpMessagesFor(50);
+        // The keyboard tests need the form active; the system makes it so in its own time.
+        ASSERT_TRUE(PumpMessagesUntil(
+            [&] {
+                return GetForegroundWindow() == Hwnd(g.form) && GetActiveWindow() == Hwnd(g.form);
+            },
+            test_support::kEventTimeoutMs));
     }
     TNotifyEvent Record(std::string what) {
         return [this, what](TComponent&) { events.push_back(what); };

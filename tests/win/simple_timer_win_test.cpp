@@ -99,9 +99,10 @@ TEST(SimpleTimer, RemovingTheHandlerSuspendsAndANewOneAloneDoesNotResume) {
     EXPECT_TRUE(PumpMessagesUntil([&] { return counter.ticks > suspendedAt; }, kEventTimeoutMs));
 }
 
-// A restart 400 ms in moves the first tick to a full period after it; setting the same interval
-// again does not, so the timer left alone ticks first. Told by order and by lower bounds on
-// time, which a busy machine cannot break.
+// A restart some time in moves the first tick to a full period after it; setting the same
+// interval again does not, so the timer left alone ticks first. No message is handled before
+// the restart, so however late it comes, neither timer has ticked yet: told by order and by a
+// lower bound on time, which a busy machine cannot break.
 TEST(SimpleTimer, RestartingMovesThePeriodButTheSameIntervalDoesNot) {
     std::vector<char> order;
     DWORD restartedTick = 0;
@@ -112,7 +113,7 @@ TEST(SimpleTimer, RestartingMovesThePeriodButTheSameIntervalDoesNot) {
     TSimpleTimer b(600, [&](TSimpleTimer&) { order.push_back('b'); });
     a.Start();
     b.Start();
-    PumpMessagesFor(400);
+    Sleep(100);  // b's period runs on, and no message is handled, so no tick comes yet
     const DWORD restart = GetTickCount();
     a.SetRunning(true);
     b.SetIntervalMs(600);
