@@ -1,5 +1,6 @@
 #include "app/main_controller.h"
 
+#include "app/clipboard_formats.h"
 #include "app/settings.h"
 #include "app/start_switches.h"
 #include "app/zoom_steps.h"
@@ -12,7 +13,6 @@
 #include "ui/menu.h"
 #include "ui/timer.h"
 
-#include <cstdio>
 
 namespace lenzor {
 namespace {
@@ -38,13 +38,6 @@ THKeyID IdOf(HotKeyAction action) {
 
 std::string_view SettingOf(HotKeyAction action) {
     return kHotKeyBindings[static_cast<std::size_t>(action)].setting;
-}
-
-std::string ColorHexText(std::uint32_t color) {
-    char text[8];
-    std::snprintf(text, sizeof text, "#%02X%02X%02X", color & 0xFF, (color >> 8) & 0xFF,
-                  (color >> 16) & 0xFF);
-    return text;
 }
 
 }  // namespace
@@ -185,7 +178,7 @@ void TMainController::Copyglasspicture1Click() {
 
 void TMainController::Copycolour1Click() {
     if (const std::optional<std::uint32_t> color = FLens->ColorUnderPointer()) {
-        FPlatform.CopyTextToClipboard(ColorHexText(*color));
+        FPlatform.CopyTextToClipboard(ColorText(*color));
     }
 }
 
