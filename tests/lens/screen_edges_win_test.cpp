@@ -17,12 +17,8 @@ TEST(ScreenEdgesWinTest, OutsideTheVirtualScreenIsBlack) {
     const int h = screen.Height();
     const Bitmap24 pattern = test::MakePattern(w, h);  // no channel is 0
     test::PictureWindow window(pattern, screen.left, screen.top);
-    Bitmap24 grab;
-    const DWORD start = GetTickCount();
-    do {
-        test::PumpMessagesFor(50);
-        CaptureScreenRect(screen, grab);
-    } while (!(grab == pattern) && GetTickCount() - start < 30000);
+    Bitmap24 grab =
+        test::WaitForScreen(screen, [&](const Bitmap24& shown) { return shown == pattern; });
     ASSERT_TRUE(grab == pattern) << "the pattern never reached the screen";
 
     const int l = screen.left, t = screen.top, r = screen.right, b = screen.bottom;
