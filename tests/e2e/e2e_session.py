@@ -183,6 +183,20 @@ class Session:
         values = dict(word.split('=') for word in words[1:])
         return {k: (v if k == 'counted' else int(v)) for k, v in values.items()}
 
+    def clipboard(self):
+        """The clipboard as the host reads it: (text, CF_DIB bytes, PNG bytes), each empty when
+        the clipboard has no such format."""
+        answer = os.path.join(self.dir, 'answer-clipboard')
+        if os.path.exists(answer):
+            os.remove(answer)
+        open(os.path.join(self.dir, 'query-clipboard'), 'w').close()
+        self.wait_until(lambda: os.path.exists(answer), 20, 'the host to read the clipboard')
+        parts = []
+        for suffix in ('', '-dib', '-png'):
+            with open(answer + suffix, 'rb') as f:
+                parts.append(f.read())
+        return parts[0].decode('utf-8'), parts[1], parts[2]
+
     def lenzor_status(self):
         """Fields of /proc/PID/status of the Linux process that runs this session's Lenzor.exe
         (values in kB as ints), or None when it is not found."""
