@@ -83,6 +83,9 @@ public:
     void SetFixedSaturation(int value) { contrast_.fixedSaturation = value; }
     int BreakageTVLevel() const { return contrast_.breakageTVLevel; }
     void SetBreakageTVLevel(int level) { contrast_.breakageTVLevel = level; }
+    // Smooth: bilinear enlarging and averaged reducing; otherwise crisp blocks.
+    bool Smooth() const { return contrast_.smooth; }
+    void SetSmooth(bool smooth) { contrast_.smooth = smooth; }
 
     bool LayeredSupported() const { return layeredSupported_; }
     const LensRect& VacatedRect() const { return vacatedRect_; }
