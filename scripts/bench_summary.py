@@ -41,7 +41,10 @@ def effects_table(results):
 
 
 def stretch_table(results):
-    m = medians(os.path.join(results, 'stretch_bench.json'))
+    path = os.path.join(results, 'stretch_bench.json')
+    if not os.path.exists(path):
+        return
+    m = medians(path)
     crisp = m['BM_StretchCrisp']
     print()
     print('| Stretch, 500 x 500 to 1000 x 1000 | Median CPU time | Ratio to crisp | Target |')
