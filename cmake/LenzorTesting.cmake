@@ -19,3 +19,17 @@ function(lenzor_add_test name)
         set_tests_properties(${name} PROPERTIES LABELS "native;${T_LABELS}")
     endif()
 endfunction()
+
+# lenzor_add_test_run(<name> <test executable> [ARGS ...] [ENVIRONMENT VAR=value ...])
+# One more CTest run of a test executable, with its own arguments and environment.
+function(lenzor_add_test_run name target)
+    cmake_parse_arguments(R "" "" "ARGS;ENVIRONMENT" ${ARGN})
+    if(WIN32)
+        add_test(NAME ${name} COMMAND ${LENZOR_WINE_RUN} $<TARGET_FILE:${target}> ${R_ARGS})
+        set_tests_properties(${name} PROPERTIES LABELS "wine" ENVIRONMENT
+                             "LENZOR_WINE_ROOT=${CMAKE_BINARY_DIR}/wine;${R_ENVIRONMENT}")
+    else()
+        add_test(NAME ${name} COMMAND ${target} ${R_ARGS})
+        set_tests_properties(${name} PROPERTIES LABELS "native" ENVIRONMENT "${R_ENVIRONMENT}")
+    endif()
+endfunction()

@@ -1,9 +1,11 @@
 #!/usr/bin/env python3
 """The summary table of the speed targets, from one run of scripts/bench.sh: medians of the
 effect engine's benchmarks (CPU time, Google Benchmark JSON) as ratios to memcpy of the same
-bytes, and the whole-redraw ratios under Wine that redraw_bench printed.
+bytes, the smooth stretch as a ratio to the crisp one, and the whole-redraw ratios under Wine
+that redraw_bench printed.
 
-    bench_summary.py RESULTS_DIR    (effects_bench.json and, with --wine, redraw.txt in it)
+    bench_summary.py RESULTS_DIR    (effects_bench.json, stretch_bench.json and, with --wine,
+                                     redraw.txt in it)
 """
 import json
 import os
@@ -38,6 +40,23 @@ def effects_table(results):
         print('| %s | %.2f ms | %.1fx | %s |' % (name, ms, ms / memcpy, target))
 
 
+def stretch_table(results):
+    path = os.path.join(results, 'stretch_bench.json')
+    if not os.path.exists(path):
+        return
+    m = medians(path)
+    crisp = m['BM_StretchCrisp']
+    print()
+    print('| Stretch, 500 x 500 to 1000 x 1000 | Median CPU time | Ratio to crisp | Target |')
+    print('|---|---|---|---|')
+    print('| crisp | %.2f ms | 1 | - |' % crisp)
+    # the argument of BM_StretchSmooth is the SimdLevel; a path this processor lacks is skipped
+    for level, name, target in ((0, 'reference', '-'), (1, 'SSE2', '<= 3x'), (2, 'AVX2', '<= 3x')):
+        smooth = m.get('BM_StretchSmooth/%d' % level)
+        if smooth is not None:
+            print('| smooth, %s | %.2f ms | %.1fx | %s |' % (name, smooth, smooth / crisp, target))
+
+
 def redraw_table(results):
     path = os.path.join(results, 'redraw.txt')
     if not os.path.exists(path):
@@ -61,4 +80,5 @@ def redraw_table(results):
 
 if __name__ == '__main__':
     effects_table(sys.argv[1])
+    stretch_table(sys.argv[1])
     redraw_table(sys.argv[1])

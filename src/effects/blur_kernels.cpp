@@ -67,6 +67,10 @@ void SplitBlurBitmapReference(Bitmap24& bitmap, int k) {
 }
 
 void SplitBlurBitmapWith(SimdLevel level, Bitmap24& bitmap, int k) {
+    if (level == SimdLevel::Reference) {
+        SplitBlurBitmapReference(bitmap, k);
+        return;
+    }
     if (k <= 0 || bitmap.Empty()) {
         return;
     }
@@ -93,7 +97,7 @@ void SplitBlurBitmapWith(SimdLevel level, Bitmap24& bitmap, int k) {
 }
 
 void SplitBlurBitmap(Bitmap24& bitmap, int k) {
-    SplitBlurBitmapWith(BestSimdLevel(), bitmap, k);
+    SplitBlurBitmapWith(ActiveSimdLevel(), bitmap, k);
 }
 
 void GaussianBlurBitmap(Bitmap24& bitmap, int passes) {
@@ -123,6 +127,10 @@ void AntiAliasRectReference(Bitmap24& bitmap, int x1, int y1, int x2, int y2) {
 // time; the left neighbour's new value then comes from a register, not back from the byte
 // just stored, so each channel's chain is one add and one shift a pixel.
 void AntiAliasRect(Bitmap24& bitmap, int x1, int y1, int x2, int y2) {
+    if (ActiveSimdLevel() == SimdLevel::Reference) {
+        AntiAliasRectReference(bitmap, x1, y1, x2, y2);
+        return;
+    }
     const AntiAliasBounds r = Clip(bitmap, x1, y1, x2, y2);
     if (r.Empty()) {
         return;

@@ -1,5 +1,6 @@
 // The in-place blur kernels: split blur (and the gaussian blur built from it) and anti-alias,
-// each with its straightforward reference, which the fast versions match byte for byte.
+// each with its straightforward reference, which the fast versions match byte for byte. The
+// plain names take the path ActiveSimdLevel() names.
 #pragma once
 
 #include "effects/bitmap.h"

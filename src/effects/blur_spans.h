@@ -15,6 +15,7 @@ void BlurSpanAvx2(const uint8_t* upper, const uint8_t* lower, uint8_t* out, int 
 // sums[i] = a[i] + b[i] + c[i] for i in [0, count), 16 at a time with SSE2.
 void SumOfThree(const uint8_t* a, const uint8_t* b, const uint8_t* c, uint16_t* sums, int count);
 
+// level is Sse2 or Avx2: the reference blur has no spans.
 inline void BlurSpan(SimdLevel level, const uint8_t* upper, const uint8_t* lower, uint8_t* out,
                      int bytes, int reach) {
     if (level == SimdLevel::Avx2) {

@@ -21,7 +21,7 @@ void Fill(NoiseKind kind, Bitmap24& layer, int n, uint32_t& seed) {
         Clear(layer);
         return;
     }
-    const SimdLevel level = BestSimdLevel();
+    const SimdLevel level = ActiveSimdLevel();
     for (int y = 0; y < layer.Height(); ++y) {
         NoiseRow(level, kind, layer.Row(y), layer.Width(), n, seed);
     }

@@ -32,10 +32,16 @@ void NoiseRowReference(NoiseKind kind, uint8_t* row, int width, int n, uint32_t&
 }
 
 void NoiseRow(SimdLevel level, NoiseKind kind, uint8_t* row, int width, int n, uint32_t& seed) {
-    if (level == SimdLevel::Avx2) {
-        NoiseRowAvx2(kind, row, width, n, seed);
-    } else {
+    switch (level) {
+    case SimdLevel::Reference:
+        NoiseRowReference(kind, row, width, n, seed);
+        break;
+    case SimdLevel::Sse2:
         NoiseRowSse2(kind, row, width, n, seed);
+        break;
+    case SimdLevel::Avx2:
+        NoiseRowAvx2(kind, row, width, n, seed);
+        break;
     }
 }
 

@@ -17,6 +17,7 @@ enum class NoiseKind { Color, Mono };
 void NoiseRowReference(NoiseKind kind, uint8_t* row, int width, int n, uint32_t& seed);
 void NoiseRowSse2(NoiseKind kind, uint8_t* row, int width, int n, uint32_t& seed);
 void NoiseRowAvx2(NoiseKind kind, uint8_t* row, int width, int n, uint32_t& seed);  // CpuHasAvx2
+// The path of that level (Reference: NoiseRowReference).
 void NoiseRow(SimdLevel level, NoiseKind kind, uint8_t* row, int width, int n, uint32_t& seed);
 
 namespace noise_lanes {

@@ -134,16 +134,22 @@ void RunPixelPassTables(const Bitmap24& source, const Bitmap24* noise, const Pix
 
 void RunPixelPassVector(SimdLevel level, const Bitmap24& source, const Bitmap24* noise,
                         const PixelEffects& effects, Bitmap24& display) {
-    if (level == SimdLevel::Avx2) {
-        RunPixelPassAvx2(source, noise, effects, display);
-    } else {
+    switch (level) {
+    case SimdLevel::Reference:
+        RunPixelPassReference(source, noise, effects, display);
+        break;
+    case SimdLevel::Sse2:
         RunPixelPassSse2(source, noise, effects, display);
+        break;
+    case SimdLevel::Avx2:
+        RunPixelPassAvx2(source, noise, effects, display);
+        break;
     }
 }
 
 void RunPixelPass(const Bitmap24& source, const Bitmap24* noise, const PixelEffects& effects,
                   Bitmap24& display) {
-    RunPixelPassVector(BestSimdLevel(), source, noise, effects, display);
+    RunPixelPassVector(ActiveSimdLevel(), source, noise, effects, display);
 }
 
 }  // namespace lenzor

@@ -24,8 +24,8 @@ struct PixelEffects {
 
 // display must have the size of source; noise, when given, too. Raises ERangeError for rows
 // wider than kMaxPixelRowPixels. Every formula is computed exactly (in 64-bit arithmetic where
-// a property has no bound), so no property value can wrap around. Takes the widest vector path
-// the processor runs.
+// a property has no bound), so no property value can wrap around. Takes the path
+// ActiveSimdLevel() names.
 void RunPixelPass(const Bitmap24& source, const Bitmap24* noise, const PixelEffects& effects,
                   Bitmap24& display);
 
@@ -40,7 +40,7 @@ void RunPixelPassTables(const Bitmap24& source, const Bitmap24* noise, const Pix
 
 // The vector paths: the per-channel steps through tables looked up many bytes at a time, the
 // steps across channels (solarize, grey, saturation) in exact integer vector arithmetic.
-// Avx2 only where CpuHasAvx2().
+// Avx2 only where CpuHasAvx2(); the Reference level runs RunPixelPassReference.
 void RunPixelPassVector(SimdLevel level, const Bitmap24& source, const Bitmap24* noise,
                         const PixelEffects& effects, Bitmap24& display);
 void RunPixelPassSse2(const Bitmap24& source, const Bitmap24* noise, const PixelEffects& effects,

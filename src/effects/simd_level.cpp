@@ -1,5 +1,9 @@
 #include "effects/simd_level.h"
 
+#include <cstdlib>
+#include <cstring>
+#include <initializer_list>
+
 namespace lenzor {
 
 bool CpuHasAvx2() {
@@ -14,6 +18,36 @@ bool CpuHasAvx2() {
 
 SimdLevel BestSimdLevel() {
     return CpuHasAvx2() ? SimdLevel::Avx2 : SimdLevel::Sse2;
+}
+
+const char* SimdLevelName(SimdLevel level) {
+    switch (level) {
+    case SimdLevel::Reference:
+        return "reference";
+    case SimdLevel::Sse2:
+        return "sse2";
+    case SimdLevel::Avx2:
+        break;
+    }
+    return "avx2";
+}
+
+SimdLevel SimdLevelFromEnvironment() {
+    const char* setting = std::getenv("LENZOR_SIMD");
+    if (setting == nullptr) {
+        return BestSimdLevel();
+    }
+    for (SimdLevel level : {SimdLevel::Reference, SimdLevel::Sse2, SimdLevel::Avx2}) {
+        if (std::strcmp(setting, SimdLevelName(level)) == 0) {
+            return level == SimdLevel::Avx2 ? BestSimdLevel() : level;
+        }
+    }
+    return BestSimdLevel();
+}
+
+SimdLevel ActiveSimdLevel() {
+    static const SimdLevel level = SimdLevelFromEnvironment();
+    return level;
 }
 
 }  // namespace lenzor

@@ -3,6 +3,7 @@
 #include "core/random.h"
 #include "lens/lens_modes.h"
 #include "lens/lens_render.h"
+#include "lens/smooth_stretch.h"
 
 #include <algorithm>
 #include <cstring>
@@ -43,6 +44,14 @@ bool UsesEngine(int mode) {
     return mode == cmFixedGamma || mode == cmBrokenTV;
 }
 
+void Stretch(const ContrastSettings& settings, const Bitmap24& source, const LensPicture& picture) {
+    if (settings.smooth) {
+        StretchSmooth(source, picture);
+    } else {
+        StretchNearest(source, picture);
+    }
+}
+
 }  // namespace
 
 void ApplyContrastEffects(TOrImageEngine& image, int mode, const ContrastSettings& settings) {
@@ -81,14 +90,15 @@ void RenderContrastStage(int mode, const ContrastSettings& settings, TOrImageEng
         }
         engine.SourceChanged();
         ApplyContrastEffects(engine, mode, settings);
-        StretchNearest(engine.DisplayPicture(), picture);
+        Stretch(settings, engine.DisplayPicture(), picture);
         return;
     }
     if (mode == cmNegative) {
-        // The stretch of the negative is the negative of the stretch, on fewer pixels.
+        // The stretch of the negative is the negative of the stretch (the smooth one's to
+        // within rounding, as its weights sum to one), on fewer pixels.
         InvertChannels(grab);
     }
-    StretchNearest(grab, picture);
+    Stretch(settings, grab, picture);
 }
 
 }  // namespace lenzor

@@ -13,6 +13,7 @@ struct ContrastSettings {
     int fixedContrast = 0;
     int fixedSaturation = 0;
     int breakageTVLevel = 3;
+    bool smooth = false;  // StretchSmooth onto the lens picture instead of StretchNearest
 };
 
 // Sets the effect properties of the mode on an engine that already holds the new grab: the
@@ -28,9 +29,9 @@ Bitmap24& PrepareGrabTarget(int mode, TOrImageEngine& engine, Bitmap24& ownGrab,
                             int grabHeight);
 
 // The lens picture for the grab, which the stage may change (the negative
-// inverts it in place). For the filter modes a grab that is not already the engine's source
-// (PrepareGrabTarget) is taken in as if it had been grabbed there. Modes other than the four
-// known ones paint like cmNone.
+// inverts it in place); the effects work on the grab, before the stretch. For the filter modes a
+// grab that is not already the engine's source (PrepareGrabTarget) is taken in as if it had been
+// grabbed there. Modes other than the four known ones paint like cmNone.
 void RenderContrastStage(int mode, const ContrastSettings& settings, TOrImageEngine& engine,
                          Bitmap24& grab, const LensPicture& picture);
 

@@ -1,5 +1,6 @@
 // Picture work of one lens redraw that needs no effect engine: where to grab, the block-wise
-// stretch onto the lens picture, the negative, and the square that marks the pointer's spot.
+// (crisp) stretch onto the lens picture, the negative, and the square that marks the pointer's
+// spot. The smooth stretch is in smooth_stretch.h.
 #pragma once
 
 #include "effects/bitmap.h"

@@ -83,6 +83,9 @@ public:
     void SetFixedSaturation(int value) { contrast_.fixedSaturation = value; }
     int BreakageTVLevel() const { return contrast_.breakageTVLevel; }
     void SetBreakageTVLevel(int level) { contrast_.breakageTVLevel = level; }
+    // Smooth: bilinear enlarging and averaged reducing; otherwise crisp blocks.
+    bool Smooth() const { return contrast_.smooth; }
+    void SetSmooth(bool smooth) { contrast_.smooth = smooth; }
 
     // Live following: while the pointer moves, each display refresh redraws the picture for the
     // new place, paced by a FrameClock; at rest, redraws come every UpdateInterval as ever.
@@ -92,9 +95,6 @@ public:
     // The frame clock's call, once per display refresh while it runs.
     void DisplayFrame();
 
-    // Bilinear enlarging and averaged reducing instead of blocks and dropped pixels.
-    bool Smooth() const { return smooth_; }
-    void SetSmooth(bool value) { smooth_ = value; }
     // A strip along the bottom edge with the colour under the pointer.
     bool ShowColor() const { return showColor_; }
     void SetShowColor(bool value);
@@ -148,7 +148,6 @@ private:
     int cornerTrackOffset_ = 5;
 
     bool liveFollow_ = false;
-    bool smooth_ = false;
     bool showColor_ = false;
     bool pixelGrid_ = false;
     bool visibleToCapture_ = false;

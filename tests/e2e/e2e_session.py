@@ -268,8 +268,11 @@ class Session:
     def window_geometry(self, name):
         """Left, top, width, height of the X window with that name."""
         env = dict(os.environ, DISPLAY=self.display)
-        found = subprocess.run(['xdotool', 'search', '--name', name], check=True, env=env,
-                               capture_output=True, text=True).stdout.split()
+
+        def search():  # Wine may make the window a moment after Lenzor is up
+            return subprocess.run(['xdotool', 'search', '--name', name], env=env,
+                                  capture_output=True, text=True).stdout.split()
+        found = self.wait_until(search, 30, 'the window ' + name)
         shell = subprocess.run(['xdotool', 'getwindowgeometry', '--shell', found[0]], check=True,
                                env=env, capture_output=True, text=True).stdout
         values = dict(line.split('=') for line in shell.split())
@@ -306,7 +309,7 @@ class Session:
 
         def outside_tray(x, y):
             return not (tray[0] <= x < tray[0] + tray[2] and tray[1] <= y < tray[1] + tray[3])
-        grid = [(x, y) for y in range(3, SCREEN[1], 17) for x in range(5, SCREEN[0], 13)
+        grid = [(x, y) for y in range(3, self.screen[1], 17) for x in range(5, self.screen[0], 13)
                 if outside_tray(x, y)]
         return self.wait_for(lambda sh: all(sh.px(x, y) == host_color(x, y) for x, y in grid),
                              30, "the host's picture on the whole screen")

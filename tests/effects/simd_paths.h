@@ -17,7 +17,7 @@ inline std::vector<SimdLevel> RunnableSimdLevels() {
 }
 
 inline std::string NameOf(SimdLevel level) {
-    return level == SimdLevel::Avx2 ? "AVX2" : "SSE2";
+    return SimdLevelName(level);
 }
 
 }  // namespace lenzor::test

@@ -161,6 +161,23 @@ TEST_F(LenzorTickTest, PaintsTheGrabEnlargedInBlocksWithTheMarker) {
     }
 }
 
+// At zoom 2 the crisp picture repeats each grab pixel in a 2 x 2 block; the smooth one moves a
+// quarter of a grab pixel from one picture pixel to the next.
+TEST_F(LenzorTickTest, SmoothBlendsTheBlockEdgesThatCrispKeeps) {
+    EXPECT_FALSE(lens.Smooth());
+    TickAt(1000);
+    lens.SetSmooth(true);
+    TickAt(1100);
+    const Bitmap24& crisp = window.presented.at(0);
+    const Bitmap24& smooth = window.presented.at(1);
+    int blended = 0;
+    for (int x = 0; x < 100; x += 2) {
+        EXPECT_EQ(crisp.PixelColor(x, 20), crisp.PixelColor(x + 1, 20));
+        blended += smooth.PixelColor(x, 20) != smooth.PixelColor(x + 1, 20);
+    }
+    EXPECT_GE(blended, 45);
+}
+
 TEST_F(LenzorTickTest, NegativeModeComplementsEveryChannelButNotTheMarker) {
     lens.SetContrastMode(cmNegative);
     TickAt(1000);
