@@ -113,6 +113,37 @@ TEST_F(LenzorWinTest, TickShowsTheScreenAroundThePointerEnlargedByTwo) {
     DestroyCursor(cursor);
 }
 
+// A corner tracker would follow the pointer and show what lies under it; frozen, it stays and
+// keeps showing what it showed (its frozen mark in the top right corner aside).
+TEST_F(LenzorWinTest, AFrozenLensKeepsItsPictureWhileThePointerMoves) {
+    const Bitmap24 pattern = MakePattern(240, 200);
+    PictureWindow screen(pattern, 500, 300);
+    SetCursorPos(600, 400);
+    lens_.SetAlpha(255);
+    lens_.SetShown(true);
+    lens_.UpdateLens(false);
+    const LensRect place = lens_.LensForm().Bounds();
+    const Bitmap24 held = lens_.Picture();
+    const auto showsHeld = [&](const Bitmap24& shot) {
+        return test::Crop(shot, 4, 4 + 40, 242, 202) == test::Crop(held, 0, 40, 242, 202);
+    };
+    ASSERT_TRUE(showsHeld(test::ShotWhen(place, showsHeld)));
+
+    lens_.SetFrozen(true);
+    for (const LensPoint pointer :
+         {LensPoint{520, 320}, LensPoint{700, 480}, LensPoint{300, 200}}) {
+        SetCursorPos(pointer.x, pointer.y);
+        lens_.UpdateLens(false);
+        lens_.Tick();
+        EXPECT_EQ(lens_.LensForm().Bounds(), place);
+        EXPECT_TRUE(showsHeld(test::ShotWhen(place, showsHeld)));
+    }
+    EXPECT_EQ(lens_.Picture(), held);
+    lens_.SetFrozen(false);
+    EXPECT_NE(lens_.LensForm().Bounds(), place) << "unfrozen, it goes to the pointer at once";
+    EXPECT_FALSE(lens_.TakeNewFailure());
+}
+
 TEST_F(LenzorWinTest, CornerTrackerFollowsThePointerWithItsBracket) {
     lens_.SetUpdateInterval(60000);
     lens_.SetShown(true);

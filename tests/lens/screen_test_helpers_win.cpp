@@ -1,6 +1,7 @@
 #include "screen_test_helpers_win.h"
 
 #include "effects/bitmap24_win.h"
+#include "lens/screen_capture_win.h"
 
 #include <array>
 
@@ -47,6 +48,26 @@ void PumpMessagesFor(int milliseconds) {
         }
         Sleep(10);
     }
+}
+
+Bitmap24 ShotWhen(const LensRect& rect, const std::function<bool(const Bitmap24&)>& ready) {
+    const DWORD start = GetTickCount();
+    Bitmap24 shot;
+    do {
+        PumpMessagesFor(20);
+        CaptureScreenRect(rect, shot);
+    } while (!ready(shot) && GetTickCount() - start < 5000);
+    return shot;
+}
+
+Bitmap24 Crop(const Bitmap24& picture, int left, int top, int width, int height) {
+    Bitmap24 part(width, height);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            part.SetPixelColor(x, y, picture.PixelColor(left + x, top + y));
+        }
+    }
+    return part;
 }
 
 PictureWindow::PictureWindow(const Bitmap24& picture, int left, int top, HCURSOR cursor)

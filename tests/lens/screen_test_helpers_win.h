@@ -3,7 +3,10 @@
 #pragma once
 
 #include "effects/bitmap.h"
+#include "lens/lens_platform.h"
 #include "win/window_win.h"
+
+#include <functional>
 
 namespace lenzor::test {
 
@@ -17,6 +20,13 @@ HCURSOR MakeBlockCursor(int dx, int dy);
 
 // Dispatches messages for the given time, so windows get painted and pointer moves arrive.
 void PumpMessagesFor(int milliseconds);
+
+// Dispatches messages and takes shots of rect until one satisfies `ready` or five seconds have
+// passed; returns the last shot.
+Bitmap24 ShotWhen(const LensRect& rect, const std::function<bool(const Bitmap24&)>& ready);
+
+// The part of a picture at (left, top) of the given size.
+Bitmap24 Crop(const Bitmap24& picture, int left, int top, int width, int height);
 
 // A borderless popup that shows a picture 1:1 and, if given, sets its own pointer image.
 class PictureWindow : public NativeWindow {
