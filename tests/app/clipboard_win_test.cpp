@@ -4,17 +4,16 @@
 #include "app/clipboard_win.h"
 
 #include "../lens/screen_test_helpers_win.h"
+#include "dib_reader.h"
 #include "lens/lens_system_win.h"
 #include "lens/lens_window_win.h"
 #include "lens/lenzor.h"
 
 #include <gtest/gtest.h>
 
-#include <memory>
-#include <string>
 #include <thread>
 
-namespace lenzor {
+namespace lenzor::testing {
 namespace {
 
 class OwnerWindow : public NativeWindow {
@@ -22,46 +21,28 @@ public:
     OwnerWindow() { CreateNativeWindow(CreateParams{L"LenzorClipboardTestOwner"}); }
 };
 
-// The CF_DIB on the clipboard as a picture; empty when there is none of 24 bits.
-Bitmap24 ClipboardDib() {
-    Bitmap24 picture;
-    if (!OpenClipboard(nullptr)) {
-        return picture;
-    }
-    HANDLE data = GetClipboardData(CF_DIB);
-    if (const auto* info =
-            data ? static_cast<const BITMAPINFOHEADER*>(GlobalLock(data)) : nullptr) {
-        if (info->biBitCount == 24 && info->biCompression == BI_RGB && info->biHeight > 0) {
-            picture.SetSize(info->biWidth, info->biHeight);
-            const auto* rows = reinterpret_cast<const uint8_t*>(info) + info->biSize;
-            for (int y = 0; y < picture.Height(); ++y) {
-                const uint8_t* row = rows + (picture.Height() - 1 - y) * picture.Stride();
-                std::copy(row, row + 3 * picture.Width(), picture.Row(y));
-            }
-        }
-        GlobalUnlock(data);
-    }
-    CloseClipboard();
-    return picture;
-}
-
-std::wstring ClipboardText() {
-    std::wstring text;
+// The clipboard's data of that format as the bytes it holds.
+std::vector<uint8_t> ClipboardBytes(UINT format) {
+    std::vector<uint8_t> bytes;
     if (OpenClipboard(nullptr)) {
-        HANDLE data = GetClipboardData(CF_UNICODETEXT);
-        if (const auto* chars = data ? static_cast<const wchar_t*>(GlobalLock(data)) : nullptr) {
-            text = chars;
+        HANDLE data = GetClipboardData(format);
+        if (const auto* p = data ? static_cast<const uint8_t*>(GlobalLock(data)) : nullptr) {
+            bytes.assign(p, p + GlobalSize(data));
             GlobalUnlock(data);
         }
         CloseClipboard();
     }
-    return text;
+    return bytes;
+}
+
+std::wstring ClipboardText() {
+    const std::vector<uint8_t> bytes = ClipboardBytes(CF_UNICODETEXT);
+    return bytes.empty() ? L"" : reinterpret_cast<const wchar_t*>(bytes.data());
 }
 
 TEST(ClipboardWinTest, TheLensPictureReadsBackAsTheDibOfWhatTheLensShows) {
     OwnerWindow owner;
-    const Bitmap24 pattern = test::MakePattern(240, 200);
-    test::PictureWindow screen(pattern, 500, 300);
+    test::PictureWindow screen(test::MakePattern(240, 200), 500, 300);
     SetCursorPos(600, 400);
     LensSystemWin system;
     TLenzor lens(system, std::make_unique<LensWindowWin>());
@@ -71,14 +52,13 @@ TEST(ClipboardWinTest, TheLensPictureReadsBackAsTheDibOfWhatTheLensShows) {
     lens.LensForm().Move(20, 20);
     lens.SetShown(true);
     lens.UpdateLens(false);
-    const Bitmap24 picture = lens.Picture();
-    const Bitmap24 shot = test::ShotWhen(lens.LensForm().Bounds(), [&](const Bitmap24& s) {
-        return test::Crop(s, 4, 4, 242, 242) == picture;
-    });
-    ASSERT_EQ(test::Crop(shot, 4, 4, 242, 242), picture) << "the lens shows its picture";
+    const auto shown = [&](const Bitmap24& shot) { return test::Crop(shot, 4, 4, 242, 242); };
+    const Bitmap24 shot = test::ShotWhen(
+        lens.LensForm().Bounds(), [&](const Bitmap24& s) { return shown(s) == lens.Picture(); });
+    ASSERT_EQ(shown(shot), lens.Picture()) << "the lens shows its picture";
 
-    ASSERT_TRUE(PutPictureOnClipboard(owner.Handle(), picture));
-    EXPECT_EQ(ClipboardDib(), test::Crop(shot, 4, 4, 242, 242));
+    ASSERT_TRUE(PutPictureOnClipboard(owner.Handle(), lens.Picture()));
+    EXPECT_EQ(ReadDib(ClipboardBytes(CF_DIB)), shown(shot));
     EXPECT_TRUE(IsClipboardFormatAvailable(RegisterClipboardFormatW(L"PNG")));
 
     ASSERT_TRUE(PutTextOnClipboard(owner.Handle(), "#12AB9F"));
@@ -115,4 +95,4 @@ TEST(ClipboardWinTest, AClipboardHeldOpenElsewhereIsLeftAsItWas) {
 }
 
 }  // namespace
-}  // namespace lenzor
+}  // namespace lenzor::testing

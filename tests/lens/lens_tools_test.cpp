@@ -12,97 +12,76 @@
 namespace lenzor::testing {
 namespace {
 
-TEST(LensOverlayTextTest, ReadoutTextAndAnInkThatStandsOutOnTheSwatch) {
-    constexpr uint32_t kBlack = 0x000000, kWhite = 0xFFFFFF;
+TEST(LensOverlayTextTest, ReadoutTextInkThatStandsOutAndTheZoomBadge) {
     const struct {
         uint32_t color;  // $00BBGGRR
         const char* text;
-        uint32_t ink;
-    } cases[] = {
-        {0x000000, "#000000  R 0  G 0  B 0", kWhite},
-        {0xFFFFFF, "#FFFFFF  R 255  G 255  B 255", kBlack},
-        {0x808080, "#808080  R 128  G 128  B 128", kBlack},
-        {0x404040, "#404040  R 64  G 64  B 64", kWhite},
-        {0x0000FF, "#FF0000  R 255  G 0  B 0", kBlack},
-        {0x00FF00, "#00FF00  R 0  G 255  B 0", kBlack},
-        {0xFF0000, "#0000FF  R 0  G 0  B 255", kWhite},
-        {0x00FFFF, "#FFFF00  R 255  G 255  B 0", kBlack},
-        {0x0A0BFC, "#FC0B0A  R 252  G 11  B 10", kBlack},
-    };
+        bool blackInk;
+    } cases[] = {{0x000000, "#000000  R 0  G 0  B 0", false},
+                 {0xFFFFFF, "#FFFFFF  R 255  G 255  B 255", true},
+                 {0x808080, "#808080  R 128  G 128  B 128", true},
+                 {0x0000FF, "#FF0000  R 255  G 0  B 0", true},
+                 {0x00FF00, "#00FF00  R 0  G 255  B 0", true},
+                 {0xFF0000, "#0000FF  R 0  G 0  B 255", false},
+                 {0x00FFFF, "#FFFF00  R 255  G 255  B 0", true},
+                 {0x0A0BFC, "#FC0B0A  R 252  G 11  B 10", true}};
     for (const auto& c : cases) {
         EXPECT_EQ(ReadoutText(c.color), c.text);
-        EXPECT_EQ(ReadoutTextColor(c.color), c.ink) << c.text;
+        EXPECT_EQ(ReadoutTextColor(c.color), c.blackInk ? 0x000000u : 0xFFFFFFu) << c.text;
     }
-}
-
-TEST(LensOverlayTextTest, ZoomBadgeInTheLocalesFormRoundedForAGlance) {
     FormatSettings german;
     german.decimalSeparator = ',';
     EXPECT_EQ(ZoomBadgeText(2.5, german), "x2,5");
-    EXPECT_EQ(ZoomBadgeText(2.5, FormatSettings{}), "x2.5");
     EXPECT_EQ(ZoomBadgeText(32, FormatSettings{}), "x32");
-    EXPECT_EQ(ZoomBadgeText(0.7, FormatSettings{}), "x0.7");
     EXPECT_EQ(ZoomBadgeText(4.0 / 3, FormatSettings{}), "x1.33");
     EXPECT_EQ(ZoomBadgeText(0.001, FormatSettings{}), "x0.001");
 }
 
 // The lines must fall exactly where the stretch's blocks meet, found from the stretched picture
-// itself: every source pixel has its own colour, so a block ends where the colour changes.
+// itself (every source pixel has its own colour), and show: some channel moves a good way.
 TEST(PixelGridTest, LinesOnTheBlockEdgesAndABoxAroundThePointersBlock) {
-    const struct {
-        int width, height;
-        double zoom;
-    } cases[] = {{121, 77, 6}, {243, 177, 8}, {97, 161, 32}, {45, 45, 6.5}};
-    for (const auto& c : cases) {
-        const LensPoint pointer{500, 400};
-        const RenderGeometry g = ComputeRenderGeometry(c.width, c.height, c.zoom, pointer);
-        Bitmap24 source(g.grab.Width(), g.grab.Height());
-        for (int y = 0; y < source.Height(); ++y) {
-            for (int x = 0; x < source.Width(); ++x) {
-                source.SetPixelColor(x, y, ScreenColor(g.grab.left + x, g.grab.top + y));
-            }
-        }
+    const LensPoint pointer{500, 400};
+    for (const auto& [width, height, zoom] :
+         {std::tuple{121, 77, 6.0}, {243, 177, 8.0}, {97, 161, 32.0}, {45, 45, 6.5}}) {
+        const LensRect grab = ComputeRenderGeometry(width, height, zoom, pointer).grab;
+        Bitmap24 source;
+        FakeSystem().CaptureScreen(grab, true, source);
         PictureMemory memory;
-        const LensPicture picture = memory.Resize(c.width, c.height);
-        StretchNearest(source, picture);
-        const Bitmap24 plain = ToBitmap24(picture);
-        DrawPixelGrid(picture, source.Width(), source.Height(),
-                      {pointer.x - g.grab.left, pointer.y - g.grab.top});
-        const Bitmap24 grid = ToBitmap24(picture);
-
-        // The pointer's block, and the rings on and around its edges.
-        int left = c.width, top = c.height, right = -1, bottom = -1;
-        for (int y = 0; y < c.height; ++y) {
-            for (int x = 0; x < c.width; ++x) {
+        StretchNearest(source, memory.Resize(width, height));
+        const Bitmap24 plain = ToBitmap24(memory.view);
+        DrawPixelGrid(memory.view, grab.Width(), grab.Height(),
+                      {pointer.x - grab.left, pointer.y - grab.top});
+        const Bitmap24 grid = ToBitmap24(memory.view);
+        int left = width, top = height, right = 0, bottom = 0;  // the pointer's block
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x) {
                 if (plain.PixelColor(x, y) == ScreenColor(pointer.x, pointer.y)) {
-                    left = std::min(left, x), right = std::max(right, x);
-                    top = std::min(top, y), bottom = std::max(bottom, y);
+                    left = std::min(left, x), right = std::max(right, x + 1);
+                    top = std::min(top, y), bottom = std::max(bottom, y + 1);
                 }
             }
         }
-        ASSERT_LE(left, right);
-        const auto onRing = [](int x, int y, int l, int t, int r, int b) {
+        const auto ring = [](int x, int y, int l, int t, int r, int b) {
             return x >= l && x <= r && y >= t && y <= b && (x == l || x == r || y == t || y == b);
         };
-        for (int y = 0; y < c.height; ++y) {
-            for (int x = 0; x < c.width; ++x) {
-                const uint32_t before = plain.PixelColor(x, y), after = grid.PixelColor(x, y);
-                const auto where = ::testing::Message()
-                                   << "zoom " << c.zoom << " at " << x << "," << y;
-                if (onRing(x, y, left, top, right + 1, bottom + 1)) {
-                    ASSERT_EQ(after, 0x000000u) << where;
-                } else if (onRing(x, y, left - 1, top - 1, right + 2, bottom + 2)) {
-                    ASSERT_EQ(after, 0xFFFFFFu) << where;
-                } else if ((x > 0 && before != plain.PixelColor(x - 1, y)) ||
-                           (y > 0 && before != plain.PixelColor(x, y - 1))) {
-                    int change = 0;  // visible: some channel moves a good way
-                    for (int shift = 0; shift <= 16; shift += 8) {
-                        change = std::max(change, std::abs(int((after >> shift) & 0xFF) -
-                                                           int((before >> shift) & 0xFF)));
-                    }
-                    ASSERT_GE(change, 40) << where;
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x) {
+                const uint32_t was = plain.PixelColor(x, y), is = grid.PixelColor(x, y);
+                int moved = 0;
+                for (int shift = 0; shift <= 16; shift += 8) {
+                    moved = std::max(moved,
+                                     std::abs(int(is >> shift & 0xFF) - int(was >> shift & 0xFF)));
+                }
+                const bool line = (x > 0 && was != plain.PixelColor(x - 1, y)) ||
+                                  (y > 0 && was != plain.PixelColor(x, y - 1));
+                const auto at = ::testing::Message() << "zoom " << zoom << " at " << x << "," << y;
+                if (ring(x, y, left, top, right, bottom)) {
+                    ASSERT_EQ(is, 0x000000u) << at;
+                } else if (ring(x, y, left - 1, top - 1, right + 1, bottom + 1)) {
+                    ASSERT_EQ(is, 0xFFFFFFu) << at;
                 } else {
-                    ASSERT_EQ(after, before) << where;
+                    ASSERT_EQ(moved >= 40, line) << at;
+                    ASSERT_EQ(is == was, !line) << at;
                 }
             }
         }
@@ -119,11 +98,12 @@ protected:
         rig.system.tick = tick;
         lens.Tick();
     }
-    // A lens of its own with the same settings, unfrozen, redrawn once at the pointer.
-    Bitmap24 FreshPicture(double zoom, LensPoint pointer) {
+    // What a lens of its own shows at that zoom and pointer, unfrozen.
+    static Bitmap24 FreshPicture(double zoom, LensPoint pointer, int contrastMode = cmNone) {
         LensRig other;
         other.system.pointer = pointer;
         other.lens->SetPositionMode(pmUnderCursor);
+        other.lens->SetContrastMode(contrastMode);
         other.lens->SetZoomFactor(zoom);
         other.lens->SetShown(true);
         other.lens->UpdateLens(false);
@@ -144,21 +124,18 @@ TEST_F(LensToolsTest, AFrozenLensHoldsPictureAndPlaceUntilHiddenOrAModeChanges) 
         TickAt(t);
     }
     EXPECT_EQ(window.presented.size(), 1u);
-    EXPECT_EQ(rig.system.captures.size(), 1u);
     EXPECT_EQ(window.bounds, place);
     EXPECT_EQ(lens.Picture(), window.presented.at(0));
 
     lens.SetShown(false);
-    EXPECT_FALSE(lens.Frozen());
-    EXPECT_FALSE(window.overlay.frozen);
     lens.SetFrozen(true);  // a hidden lens has nothing to hold
-    EXPECT_FALSE(lens.Frozen());
+    EXPECT_FALSE(lens.Frozen() || window.overlay.frozen);
     lens.SetShown(true);
     TickAt(1600);
     EXPECT_EQ(window.presented.size(), 2u);
 
     lens.SetFrozen(true);
-    lens.SetContrastMode(cmNone);  // the same mode again
+    lens.SetContrastMode(cmNone);  // the same modes again
     lens.SetPositionMode(pmUnderCursor);
     EXPECT_TRUE(lens.Frozen());
     lens.SetContrastMode(cmNegative);
@@ -179,17 +156,8 @@ TEST_F(LensToolsTest, AZoomChangeWhileFrozenRendersTheHeldGrabAnew) {
     rig.system.pointer = {100, 100};
     lens.SetZoomFactor(4);
     lens.ShowZoomBadge();
-    ASSERT_EQ(window.presented.size(), 2u);
     EXPECT_EQ(rig.system.captures.size(), 1u) << "the screen is not grabbed again";
-    Bitmap24 expected = FreshPicture(4, frozenAt);
-    for (int y = 0; y < expected.Height(); ++y) {
-        for (int x = 0; x < expected.Width(); ++x) {
-            const uint32_t c = expected.PixelColor(x, y);
-            const bool marker = x >= 120 && x < 126 && y >= 120 && y < 126;
-            expected.SetPixelColor(x, y, marker ? c : c ^ 0xFFFFFF);
-        }
-    }
-    EXPECT_EQ(window.presented.at(1), expected);
+    EXPECT_EQ(window.presented.at(1), FreshPicture(4, frozenAt, cmNegative));
 
     lens.SetContrastMode(cmNone);
     lens.SetZoomFactor(2);
@@ -200,12 +168,10 @@ TEST_F(LensToolsTest, AZoomChangeWhileFrozenRendersTheHeldGrabAnew) {
     lens.ShowZoomBadge();
     const Bitmap24& wide = window.presented.back();
     const Bitmap24 reference = FreshPicture(1, frozenAt);  // picture x is screen x - 379
-    for (const LensPoint held : {LensPoint{61, 61}, LensPoint{181, 100}, LensPoint{100, 181}}) {
-        EXPECT_EQ(wide.PixelColor(held.x, held.y), reference.PixelColor(held.x, held.y));
+    for (const auto& [x, y] : {std::pair{61, 61}, {181, 100}, {100, 181}}) {
+        EXPECT_EQ(wide.PixelColor(x, y), reference.PixelColor(x, y)) << x << "," << y;
     }
-    for (const LensPoint outside : {LensPoint{60, 100}, LensPoint{182, 100}, LensPoint{0, 0}}) {
-        EXPECT_EQ(wide.PixelColor(outside.x, outside.y), 0u);
-    }
+    EXPECT_EQ(wide.PixelColor(60, 100) | wide.PixelColor(182, 100) | wide.PixelColor(0, 0), 0u);
 }
 
 TEST_F(LensToolsTest, TheZoomBadgeGoesAfterASecondWithoutGrabbingTheScreen) {
@@ -215,37 +181,31 @@ TEST_F(LensToolsTest, TheZoomBadgeGoesAfterASecondWithoutGrabbingTheScreen) {
     const int changes = window.overlayChanges;
     lens.ShowZoomBadge();
     EXPECT_EQ(window.overlay.badge, ZoomBadgeText(2.5));
-    EXPECT_EQ(window.overlayChanges, changes + 1);
     TickAt(1999);
-    EXPECT_FALSE(window.overlay.badge.empty());
+    EXPECT_EQ(window.overlayChanges, changes + 1);
     TickAt(2000);
     EXPECT_TRUE(window.overlay.badge.empty());
     EXPECT_EQ(window.overlayChanges, changes + 2);
     EXPECT_EQ(rig.system.captures.size(), 1u);
-    EXPECT_EQ(window.presented.size(), 1u);
 }
 
 TEST_F(LensToolsTest, ReadoutAndGridLeaveTheColourUnderThePointerAlone) {
-    const uint32_t screen = ScreenColor(500, 400);
     lens.SetShowColor(true);
     lens.SetContrastMode(cmNegative);
     lens.SetZoomFactor(8);
-    TickAt(1000);
-    EXPECT_EQ(window.overlay.readout, screen);
-    const Bitmap24 plain = window.presented.back();
     lens.SetPixelGrid(true);
-    TickAt(1100);
-    EXPECT_NE(window.presented.back(), plain);
+    TickAt(1000);
+    EXPECT_EQ(window.overlay.readout, ScreenColor(500, 400));
+    EXPECT_EQ(lens.ColorUnderPointer(), ScreenColor(500, 400));
     EXPECT_EQ(lens.Picture(), window.presented.back()) << "the grid is part of the picture";
-    EXPECT_EQ(lens.ColorUnderPointer(), screen);
-    EXPECT_EQ(window.overlay.readout, screen);
-    lens.SetZoomFactor(5.9);  // too small for a grid
     lens.SetPixelGrid(false);
+    TickAt(1100);
+    EXPECT_NE(window.presented.back(), window.presented.front());
+    lens.SetZoomFactor(5.9);  // too small for a grid
     TickAt(1200);
-    const Bitmap24 noGrid = window.presented.back();
     lens.SetPixelGrid(true);
     TickAt(1300);
-    EXPECT_EQ(window.presented.back(), noGrid);
+    EXPECT_EQ(window.presented.at(3), window.presented.at(2));
     lens.SetShowColor(false);
     EXPECT_EQ(window.overlay.readout, std::nullopt);
     rig.system.pointerReadable = false;
@@ -253,24 +213,21 @@ TEST_F(LensToolsTest, ReadoutAndGridLeaveTheColourUnderThePointerAlone) {
 }
 
 TEST(LensCaptureVisibilityTest, UnderCursorAlwaysExcludedElsewhereAsTheSettingSays) {
-    for (const bool canExclude : {false, true}) {
+    for (const bool can : {false, true}) {
         for (const int mode : {pmUnderCursor, pmCornerTracker, pmFixedElusive, pmFixed}) {
             for (const bool visible : {false, true}) {
                 LensRig rig;
-                rig.system.canExcludeFromCapture = canExclude;
+                rig.system.canExcludeFromCapture = can;
                 rig.Create();
                 rig.lens->SetVisibleToCapture(visible);
                 rig.lens->SetPositionMode(mode);
-                const std::optional<bool> expected =
-                    canExclude ? std::optional(mode == pmUnderCursor || !visible) : std::nullopt;
-                EXPECT_EQ(rig.window->excludedFromCapture, expected)
-                    << "mode " << mode << (visible ? " visible" : "")
-                    << (canExclude ? "" : " cannot exclude");
+                EXPECT_EQ(rig.window->excludedFromCapture,
+                          can ? std::optional(mode == pmUnderCursor || !visible) : std::nullopt)
+                    << "mode " << mode << " visible " << visible << " can " << can;
             }
         }
     }
     LensRig rig;  // the window is told only when the answer changes
-    EXPECT_EQ(rig.window->exclusionCalls, 1);
     rig.lens->SetVisibleToCapture(false);
     rig.lens->SetPositionMode(pmFixed);
     EXPECT_EQ(rig.window->exclusionCalls, 1);

@@ -216,40 +216,6 @@ TEST_F(LensOnScreenTest, PictureSmallerThanTheAreaLeavesPanelGrey) {
     EXPECT_EQ(shot.PixelColor(4 + 99, 4 + 49), MakePattern(100, 50).PixelColor(99, 49));
 }
 
-// The strip's swatch at the picture area's bottom right, the badge's and the frozen mark's
-// light edges at the top corners; the picture between them untouched, and all of it again once
-// the marks go, also across a new picture.
-TEST_F(LensOnScreenTest, MarksShowOverThePictureUntilTakenAway) {
-    const Bitmap24 picture = MakePattern(242, 242);
-    Present(picture);
-    LensOverlay marks;
-    marks.readout = 0x00C06030;
-    marks.badge = "x8";
-    marks.frozen = true;
-    lens_.SetOverlay(marks);
-    const auto marked = [&](const Bitmap24& shot) {
-        return shot.PixelColor(4 + 240, 4 + 240) == 0x00C06030u &&
-               shot.PixelColor(4 + 4, 4 + 4) == 0x00E0E0E0u &&
-               shot.PixelColor(4 + 241 - 4, 4 + 4) == 0x00E0E0E0u;
-    };
-    Bitmap24 shot = test::ShotWhen(lens_.Bounds(), marked);
-    ASSERT_TRUE(marked(shot));
-    EXPECT_EQ(shot.PixelColor(4 + 121, 4 + 121), picture.PixelColor(121, 121));
-
-    const Bitmap24 next = MakePattern(300, 300);
-    Present(test::Crop(next, 50, 50, 242, 242));
-    shot = test::ShotWhen(lens_.Bounds(), [&](const Bitmap24& s) {
-        return s.PixelColor(4 + 121, 4 + 121) == next.PixelColor(171, 171);
-    });
-    EXPECT_TRUE(marked(shot));
-
-    lens_.SetOverlay(LensOverlay{});
-    const Bitmap24 plain = test::Crop(next, 50, 50, 242, 242);
-    shot = test::ShotWhen(
-        lens_.Bounds(), [&](const Bitmap24& s) { return test::Crop(s, 4, 4, 242, 242) == plain; });
-    EXPECT_EQ(test::Crop(shot, 4, 4, 242, 242), plain);
-}
-
 TEST_F(LensOnScreenTest, CornerBracketShowsOnlyUnderTheFrame) {
     Present(MakePattern(242, 242));
     const uint32_t red = LensBracketColor();
