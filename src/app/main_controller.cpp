@@ -1,11 +1,11 @@
 #include "app/main_controller.h"
 
-#include "app/clipboard_formats.h"
 #include "app/settings.h"
 #include "app/start_switches.h"
 #include "app/zoom_steps.h"
 #include "core/errors.h"
 #include "lang/ini_lang.h"
+#include "lens/lens_overlay_text.h"
 #include "lens/lenzor.h"
 #include "options/file_system.h"
 #include "options/opt_storage_ini.h"
@@ -178,7 +178,7 @@ void TMainController::Copyglasspicture1Click() {
 
 void TMainController::Copycolour1Click() {
     if (const std::optional<std::uint32_t> color = FLens->ColorUnderPointer()) {
-        FPlatform.CopyTextToClipboard(ColorText(*color));
+        FPlatform.CopyTextToClipboard(HexColorText(*color));
     }
 }
 
