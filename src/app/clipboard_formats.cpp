@@ -1,6 +1,5 @@
 #include "app/clipboard_formats.h"
 
-
 #define STB_IMAGE_WRITE_STATIC
 #define STB_IMAGE_WRITE_IMPLEMENTATION
 #define STBI_WRITE_NO_STDIO

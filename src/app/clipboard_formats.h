@@ -5,7 +5,6 @@
 #include "effects/bitmap.h"
 
 #include <cstdint>
-#include <string>
 #include <vector>
 
 namespace lenzor {

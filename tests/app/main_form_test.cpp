@@ -320,12 +320,13 @@ TEST_F(MainForm, ZoomKeysStepThroughTheListAndStoreOnlyTheFactor) {
         const std::string stored = std::string("Lenzor.ZoomFactor=") + c.stored + "\r\n";
         WriteIni(head + stored + tail);
         TForm1& f = Start();
+        const FakeWindow& window = *platform.lensWindows.back();
         app->Showglass1Click();
         (c.zoomIn ? f.Zoomin1 : f.Zoomout1)->Click();
         EXPECT_EQ(Lens().ZoomFactor(), c.expected) << c.stored;
         EXPECT_EQ(Ini(), head + (c.line ? c.line : stored) + tail) << c.stored;
         if (c.line) {
-            EXPECT_EQ(platform.lensWindows[0]->overlay.badge, "x" + NumberText(c.expected));
+            EXPECT_EQ(window.overlay.badge, "x" + NumberText(c.expected));
         }
     }
     app->MenuOptions1Click();
