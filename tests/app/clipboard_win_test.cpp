@@ -4,6 +4,7 @@
 #include "app/clipboard_win.h"
 
 #include "../lens/screen_test_helpers_win.h"
+#include "../ui/message_pump_win.h"
 #include "dib_reader.h"
 #include "lens/lens_system_win.h"
 #include "lens/lens_window_win.h"
@@ -82,7 +83,7 @@ TEST(ClipboardWinTest, AClipboardHeldOpenElsewhereIsLeftAsItWas) {
     });
     // Opening the clipboard may send to its owner's window: this thread keeps pumping.
     while (MsgWaitForMultipleObjects(1, &opened, FALSE, 30000, QS_ALLINPUT) == WAIT_OBJECT_0 + 1) {
-        test::PumpMessagesFor(10);
+        test_support::PumpMessagesFor(10);
     }
     EXPECT_FALSE(PutPictureOnClipboard(owner.Handle(), test::MakePattern(20, 10)));
     EXPECT_FALSE(PutTextOnClipboard(owner.Handle(), "after"));

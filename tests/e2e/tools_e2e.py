@@ -6,14 +6,15 @@ grabbed rectangles, so that screenshots of it can be compared with the host's kn
 
     tools_e2e.py CASE --wine-run scripts/wine-run.sh --host e2e_host.exe --lenzor Lenzor.exe
 """
+import math
 import struct
 import sys
 import time
 
 from e2e_session import Session, check, host_color, run_cases
-from lens_e2e import BLACK, CORNER_OFFSET, FRAME, PICTURE, WHITE, lens_at, show_lens
+from lens_e2e import BLACK, CORNER_OFFSET, FRAME, FRAME_COLOR, LENS_SIDE, WHITE, show_lens
 
-FIXED = (700, 40)       # the fixed lens's top-left (Wine draws no caption without a manager)
+FIXED = (700, 40)       # the fixed lens's top-left; Wine draws its thin caption itself
 POINTER = (300, 420)    # where the grabs are taken, far from the lens
 MARKER_SIDE = 6
 
@@ -25,32 +26,44 @@ def tools_ini(extra_common='', extra_lens='', zoom='2', position=3):
             % (extra_common, zoom, position, FIXED[0], FIXED[1], CORNER_OFFSET, extra_lens))
 
 
-def expected_pixel(x, y, zoom, pointer):
-    """What the crisp picture shows at x, y for a zoom and a pointer: the screen's pixel under
-    it (nearest), the marker square's white inside and black outline, or None where the test
-    cannot know (nothing)."""
-    half = round(PICTURE / zoom / 2)
-    grab = max(1, round(PICTURE / zoom))
-    marker = round(half * zoom)
-    mx, my = x - marker, y - marker
+def picture_box(shot, window=FIXED):
+    """Left, top, width and height of the picture inside the frame of the lens window whose
+    outer top-left is `window`: found along the window's middle row and column, below the
+    caption a fixed lens has. None while no such frame shows."""
+    row, column = window[1] + LENS_SIDE // 2, window[0] + LENS_SIDE // 2
+    xs = [x for x in range(window[0], window[0] + LENS_SIDE) if shot.px(x, row) == FRAME_COLOR]
+    ys = [y for y in range(window[1], window[1] + LENS_SIDE) if shot.px(column, y) == FRAME_COLOR]
+    if len(xs) < 2 * FRAME or len(ys) < 2 * FRAME:
+        return None
+    return xs[0] + FRAME, ys[0] + FRAME, xs[-1] + 1 - FRAME - xs[0] - FRAME, \
+        ys[-1] + 1 - FRAME - ys[0] - FRAME
+
+
+def expected_pixel(x, y, zoom, pointer, width, height):
+    """What the crisp picture of width x height shows at x, y for a zoom and a pointer: the
+    screen's pixel under it (nearest), or the marker square's white inside and black outline."""
+    half_w, half_h = round(width / zoom / 2), round(height / zoom / 2)
+    grab_w, grab_h = max(1, round(width / zoom)), max(1, round(height / zoom))
+    mx, my = x - round(half_w * zoom), y - round(half_h * zoom)
     if 0 <= mx < MARKER_SIDE and 0 <= my < MARKER_SIDE:
         edge = mx in (0, MARKER_SIDE - 1) or my in (0, MARKER_SIDE - 1)
         return BLACK if edge else WHITE
-    return host_color(pointer[0] - half + x * grab // PICTURE,
-                      pointer[1] - half + y * grab // PICTURE)
+    return host_color(pointer[0] - half_w + x * grab_w // width,
+                      pointer[1] - half_h + y * grab_h // height)
 
 
-def picture_of(shot, lens):
-    """The lens's picture area: PICTURE x PICTURE pixels inside its frame."""
-    left, top = lens[0] + FRAME, lens[1] + FRAME
-    return [[shot.px(left + x, top + y) for x in range(PICTURE)] for y in range(PICTURE)]
+def picture_of(shot, box):
+    left, top, width, height = box
+    return [[shot.px(left + x, top + y) for x in range(width)] for y in range(height)]
 
 
-def check_zoom(shot, zoom, pointer, lens=FIXED):
-    check(lens_at(shot, *lens), 'no lens at %d, %d' % lens)
-    picture = picture_of(shot, lens)
-    wrong = [(x, y) for y in range(0, PICTURE, 3) for x in range(0, PICTURE, 3)
-             if picture[y][x] != expected_pixel(x, y, zoom, pointer)]
+def check_zoom(shot, zoom, pointer, window=FIXED):
+    box = picture_box(shot, window)
+    check(box, 'no lens at %d, %d' % window)
+    picture = picture_of(shot, box)
+    width, height = box[2], box[3]
+    wrong = [(x, y) for y in range(0, height, 3) for x in range(0, width, 3)
+             if picture[y][x] != expected_pixel(x, y, zoom, pointer, width, height)]
     check(not wrong, 'zoom %s: %d pixels wrong, first %s' % (zoom, len(wrong), wrong[:6]))
 
 
@@ -95,9 +108,11 @@ def case_copy(args):
         _, dib, png = s.wait_until(lambda: (lambda c: c if c[1] else None)(s.clipboard()), 30,
                                    'a picture on the clipboard')
         width, height, rows = dib_pixels(dib)
-        check((width, height) == (PICTURE, PICTURE), 'clipboard picture %dx%d' % (width, height))
         shot = s.shot()
-        check(rows == picture_of(shot, FIXED), 'the clipboard picture differs from the lens')
+        box = picture_box(shot)
+        check((width, height) == box[2:], 'clipboard picture %dx%d, lens %s' % (width, height,
+                                                                                 box))
+        check(rows == picture_of(shot, box), 'the clipboard picture differs from the lens')
         check(png.startswith(b'\x89PNG\r\n\x1a\n'), 'no PNG beside the bitmap')
 
         pointer = (POINTER[0] + 7, POINTER[1] + 3)
@@ -108,28 +123,25 @@ def case_copy(args):
 
 
 def case_freeze(args):
-    """A frozen lens keeps its place and its picture while the pointer moves on; freezing again
-    lets it follow."""
-    ini = tools_ini('HotKeyFreeze=49222\n', position=1)
-    with Session(args, ini) as s:
+    """A frozen lens keeps its picture while the pointer moves on; freezing again lets the
+    picture follow the pointer."""
+    with Session(args, tools_ini('HotKeyFreeze=49222\n')) as s:
         show_lens(s, POINTER)
-        lens = (POINTER[0] + CORNER_OFFSET, POINTER[1] + CORNER_OFFSET)
-        s.wait_for_checks(lambda sh: check_zoom(sh, 2, POINTER, lens), 30, 'the first picture')
+        s.wait_for_checks(lambda sh: check_zoom(sh, 2, POINTER), 30, 'the first picture')
         s.xdotool('key', 'ctrl+alt+f')
-        frozen = picture_of(s.shot(), lens)
-        moved = (620, 200)
+        shot = s.shot()
+        box = picture_box(shot)
+        frozen = picture_of(shot, box)
+        moved = (520, 200)
         s.xdotool('mousemove', '--sync', *moved)
         deadline = time.time() + 2  # twenty update intervals
         while time.time() < deadline:
-            shot = s.shot()
-            check(lens_at(shot, *lens), 'the frozen lens moved')
-            now = picture_of(shot, lens)
+            now = picture_of(s.shot(), box)
             changed = sum(a != b for row_a, row_b in zip(now, frozen) for a, b in zip(row_a, row_b))
             # The frozen mark may come after the first look; the rest of the picture stays.
             check(changed < 2000, 'the frozen picture changed in %d pixels' % changed)
         s.xdotool('key', 'ctrl+alt+f')
-        at = (moved[0] + CORNER_OFFSET, moved[1] + CORNER_OFFSET)
-        s.wait_for_checks(lambda sh: check_zoom(sh, 2, moved, at), 30, 'the lens following')
+        s.wait_for_checks(lambda sh: check_zoom(sh, 2, moved), 30, 'the picture following')
 
 
 def case_smooth(args):
@@ -137,22 +149,28 @@ def case_smooth(args):
     no single screen pixel but lie between the four around them."""
     with Session(args, tools_ini(extra_lens='Lenzor.Smooth=1\n')) as s:
         show_lens(s, POINTER)
-        half = round(PICTURE / 2 / 2)
 
         def blended(shot):
-            check(lens_at(shot, *FIXED), 'no lens')
-            picture = picture_of(shot, FIXED)
-            inside = blends = 0
-            for y in range(8, PICTURE - 8, 5):
-                for x in range(8, PICTURE - 8, 5):
-                    sx, sy = POINTER[0] - half + (x - 1) // 2, POINTER[1] - half + (y - 1) // 2
+            box = picture_box(shot)
+            check(box, 'no lens')
+            picture = picture_of(shot, box)
+            width, height = box[2], box[3]
+            # Each picture pixel lies between the four screen pixels around its centre's place
+            # in the grab, (x + 0.5) * grab / picture - 0.5 from the grab's corner.
+            half_w, half_h = round(width / 4), round(height / 4)
+            grab_w, grab_h = round(width / 2), round(height / 2)
+            inside = blends = total = 0
+            for y in range(8, height - 8, 5):
+                for x in range(8, width - 8, 5):
+                    total += 1
+                    sx = POINTER[0] - half_w + math.floor((x + 0.5) * grab_w / width - 0.5)
+                    sy = POINTER[1] - half_h + math.floor((y + 0.5) * grab_h / height - 0.5)
                     around = [host_color(sx + dx, sy + dy) for dx in (0, 1) for dy in (0, 1)]
                     got = picture[y][x]
                     if all(min(c[i] for c in around) <= got[i] <= max(c[i] for c in around)
                            for i in range(3)):
                         inside += 1
                         blends += got not in around
-            total = len(range(8, PICTURE - 8, 5)) ** 2
             check(inside > 0.9 * total, 'only %d of %d pixels between their neighbours'
                   % (inside, total))
             check(blends > 0.5 * total, 'only %d of %d pixels blended' % (blends, total))
