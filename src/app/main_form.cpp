@@ -24,6 +24,8 @@
 namespace lenzor {
 namespace {
 
+// The dialog's width once its pages are in place; its layout is declared at 523 pixels.
+constexpr int kClientWidth = 643;
 // Text files shown on the dialog's pages are read up to this size.
 constexpr std::size_t kMaxTextFileSize = std::size_t{4} << 20;
 
@@ -74,9 +76,11 @@ void TForm1::CreateComponents() {
     LabelWebAdress->SetAnchors(akLeft | akBottom);
     LabelWebAdress->OnClick = [this](TComponent&) { LabelWebAdressClick(); };
     BOK = &Declare<TButton>(f, Panel1, "BOK", Bounds(358, 6, 75, 24), "OK");
+    BOK->SetAnchors(akTop | akRight);
     BOK->SetDefault(true);
     BOK->OnClick = [this](TComponent&) { BOKClick(); };
     BCancel = &Declare<TButton>(f, Panel1, "BCancel", Bounds(440, 6, 75, 24), "Cancel");
+    BCancel->SetAnchors(akTop | akRight);
     BCancel->SetCancel(true);
     BCancel->OnClick = [this](TComponent&) { BCancelClick(); };
 
@@ -95,41 +99,50 @@ void TForm1::CreateComponents() {
     Image2->SetTransparent(true);
     Label14 = &Declare<TLabel>(f, PanelGeneralOpt, "Label14", Bounds(54, 8, 340, 40),
                                "Set general parameters for Lenzor application.");
+    Label14->SetAnchors(akLeft | akTop | akRight);
     Label14->SetWordWrap(true);
     GroupBox1 =
         &Declare<TGroupBox>(f, PanelGeneralOpt, "GroupBox1", Bounds(8, 52, 386, 70), " Start ");
+    GroupBox1->SetAnchors(akLeft | akTop | akRight);
     CBAutoRunApp = &Declare<TCheckBox>(f, GroupBox1, "CBAutoRunApp", Bounds(12, 22, 366, 17),
                                        "Run application on Windows startup");
+    CBAutoRunApp->SetAnchors(akLeft | akTop | akRight);
     CBSwitchToGlassAfterRun =
         &Declare<TCheckBox>(f, GroupBox1, "CBSwitchToGlassAfterRun", Bounds(12, 44, 366, 17),
                             "Show Glass after application start");
+    CBSwitchToGlassAfterRun->SetAnchors(akLeft | akTop | akRight);
     Label1 = &Declare<TLabel>(f, PanelGeneralOpt, "Label1", Bounds(10, 140, 210, 15),
                               "Application Language");
     outCBLanguage =
         &Declare<TComboBox>(f, PanelGeneralOpt, "outCBLanguage", Bounds(226, 136, 168, 23));
+    outCBLanguage->SetAnchors(akTop | akRight);
     outCBLanguage->SetStyle(TComboBoxStyle::csDropDownList);
     outCBLanguage->OnClick = [this](TComponent&) { outCBLanguageClick(); };
     Label2 = &Declare<TLabel>(f, PanelGeneralOpt, "Label2", Bounds(10, 172, 210, 15),
                               "HotKey for Show/Hide Glass");
     HotKey1 = &Declare<THotKey>(f, PanelGeneralOpt, "HotKey1", Bounds(226, 168, 168, 23));
+    HotKey1->SetAnchors(akTop | akRight);
     HotKey1->SetHotKey(49223);
     LabelZoomIn = &Declare<TLabel>(f, PanelGeneralOpt, "LabelZoomIn", Bounds(10, 201, 210, 15),
                                    "HotKey for Zoom in");
-    HotKeyZoomIn =
-        &Declare<THotKey>(f, PanelGeneralOpt, "HotKeyZoomIn", Bounds(226, 197, 168, 23));
+    HotKeyZoomIn = &Declare<THotKey>(f, PanelGeneralOpt, "HotKeyZoomIn", Bounds(226, 197, 168, 23));
+    HotKeyZoomIn->SetAnchors(akTop | akRight);
     LabelZoomOut = &Declare<TLabel>(f, PanelGeneralOpt, "LabelZoomOut", Bounds(10, 230, 210, 15),
                                     "HotKey for Zoom out");
     HotKeyZoomOut =
         &Declare<THotKey>(f, PanelGeneralOpt, "HotKeyZoomOut", Bounds(226, 226, 168, 23));
+    HotKeyZoomOut->SetAnchors(akTop | akRight);
     Label3 = &Declare<TLabel>(f, PanelGeneralOpt, "Label3", Bounds(10, 262, 384, 48),
                               "Note: if hotkey combination resetting when you enter it then such "
                               "hot key  combination already using in your system.");
+    Label3->SetAnchors(akLeft | akTop | akRight);
     Label3->SetWordWrap(true);
 
     PanelProVersionAdvertise =
         &Declare<TPanel>(f, nullptr, "PanelProVersionAdvertise", Bounds(0, 0, 402, 320));
     PanelProVersionAdvertise->SetBevelOuter(TBevelCut::bvNone);
     Image3 = &Declare<TOrImage>(f, PanelProVersionAdvertise, "Image3", Bounds(8, 6, 386, 80));
+    Image3->SetAnchors(akLeft | akTop | akRight);
     Image3->SetStretch(true);
     Image3->SetCursor(TCursor::crHandPoint);
     Image3->SetHint("Visit  Lenzor Pro  page...");
@@ -155,21 +168,25 @@ void TForm1::CreateComponents() {
 
     // The keys of the pixel tools, set on the options frame's "Tools" page.
     PanelToolKeys = &Declare<TPanel>(f, nullptr, "PanelToolKeys", Bounds(0, 0, 402, 114));
+    PanelToolKeys->SetAnchors(akLeft | akTop | akRight);
     PanelToolKeys->SetBevelOuter(TBevelCut::bvNone);
     GroupBoxToolKeys = &Declare<TGroupBox>(f, PanelToolKeys, "GroupBoxToolKeys",
                                            Bounds(8, 0, 386, 106), "Hot keys");
+    GroupBoxToolKeys->SetAnchors(akLeft | akTop | akRight);
     LabelFreeze = &Declare<TLabel>(f, GroupBoxToolKeys, "LabelFreeze", Bounds(10, 24, 200, 15),
                                    "Freeze glass");
-    HotKeyFreeze =
-        &Declare<THotKey>(f, GroupBoxToolKeys, "HotKeyFreeze", Bounds(210, 20, 166, 23));
+    HotKeyFreeze = &Declare<THotKey>(f, GroupBoxToolKeys, "HotKeyFreeze", Bounds(210, 20, 166, 23));
+    HotKeyFreeze->SetAnchors(akTop | akRight);
     LabelCopyPicture = &Declare<TLabel>(f, GroupBoxToolKeys, "LabelCopyPicture",
                                         Bounds(10, 52, 200, 15), "Copy glass picture");
     HotKeyCopyPicture =
         &Declare<THotKey>(f, GroupBoxToolKeys, "HotKeyCopyPicture", Bounds(210, 48, 166, 23));
+    HotKeyCopyPicture->SetAnchors(akTop | akRight);
     LabelCopyColor = &Declare<TLabel>(f, GroupBoxToolKeys, "LabelCopyColor",
                                       Bounds(10, 80, 200, 15), "Copy colour under pointer");
     HotKeyCopyColor =
         &Declare<THotKey>(f, GroupBoxToolKeys, "HotKeyCopyColor", Bounds(210, 76, 166, 23));
+    HotKeyCopyColor->SetAnchors(akTop | akRight);
 
     PopupMenuTray = &Declare<TPopupMenu>(f, "PopupMenuTray");
     Showglass1 = &PopupMenuTray->Add("Showglass1", "Show glass");
@@ -237,6 +254,9 @@ void TForm1::CreatePages() {
     PanelToolKeys->SetParent(FrameLenzorOpt1->TabSheet5);
     PanelToolKeys->SetTop(132);
     pages.SetActivePageIndex(0);
+    // Six page tabs need more width than the design's 523 pixels give them in every language:
+    // the dialog widens once its pages exist, and the controls anchored to the right follow.
+    SetClientSize(kClientWidth, ClientHeight());
 }
 
 void TForm1::SelectLanguage(const std::string& stored) {

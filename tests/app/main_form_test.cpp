@@ -475,6 +475,35 @@ TEST_F(MainForm, PanelsAndThePreviewBoxShowWhereTheyBelong) {
     EXPECT_EQ(Lens().ZoomFactor(), 5.0);
 }
 
+// The dialog widens for its six tabs once its pages exist: whatever is anchored to the right
+// follows, and nothing any page holds sticks out of its parent.
+TEST_F(MainForm, TheWidenedDialogKeepsEveryControlInsideItsParent) {
+    TForm1& f = Start();
+    std::vector<const TComponent*> owners = {&f, f.FrameLenzorOpt1};
+    std::vector<std::string> outside;
+    for (const TComponent* owner : owners) {
+        for (int i = 0; i < owner->ComponentCount(); ++i) {
+            const auto* control = dynamic_cast<const TControl*>(owner->Components(i));
+            if (!control || !control->Parent() || control == Frame().CBLZPreview) {
+                continue;  // the preview box lies over the pages on purpose
+            }
+            const TControl& parent = *control->Parent();
+            if (control->Left() < 0 || control->Top() < 0 ||
+                control->Left() + control->Width() > parent.Width() ||
+                control->Top() + control->Height() > parent.Height()) {
+                outside.push_back(control->Name());
+            }
+        }
+    }
+    EXPECT_EQ(outside, std::vector<std::string>{});
+    // The right edges line up with the pages' margins again.
+    const TControl& page = *Frame().TabSheet3;
+    EXPECT_EQ(Frame().GroupBox3->Left() + Frame().GroupBox3->Width(), page.Width() - 8);
+    EXPECT_EQ(f.HotKeyCopyColor->Left() + f.HotKeyCopyColor->Width(),
+              f.GroupBoxToolKeys->Width() - 10);
+    EXPECT_EQ(f.BCancel->Left() + f.BCancel->Width(), f.ClientWidth() - 8);
+}
+
 TEST_F(MainForm, ALanguageRecaptionsTheDialogAndNamesItsTexts) {
     std::filesystem::create_directories(PathFromUtf8(folder.File("Language")));
     WriteBytes(folder.File("Language/German.ini"),
