@@ -3,7 +3,8 @@
 # fonts-dejavu-core); the build runs it. Text in the pictures is the product's name only, so
 # they suit every language.
 #   strip.bmp   the left strip, 109 x 350 (its lower 28 pixels are the web site's click area)
-#   banner.jpg  the "Pro version" banner, 386 x 80, a JPEG as the program decodes it at run time
+#   banner.jpg  the "Pro version" banner, 506 x 80 (the page's width less its margins), a JPEG as
+#               the program decodes it at run time
 #   bash assets/make_pictures.sh OUTPUT_FOLDER [convert]
 set -euo pipefail
 out=$1
@@ -30,7 +31,7 @@ trap 'rm -rf "$tmp"' EXIT
     -type TrueColor BMP3:"$out/strip.bmp"
 
 # The banner: a light band with the glass at the left and the edition's name.
-"$convert" -size 80x386 gradient:'#fff6f6-#f2c4c4' -rotate 90 \
+"$convert" -size 80x506 gradient:'#fff6f6-#f2c4c4' -rotate 90 \
     -fill '#ffd6d6' -stroke '#c62828' -strokewidth 6 -draw 'circle 40,34 40,58' \
     -fill '#ffffff' -stroke none -draw 'circle 33,27 33,33' \
     -stroke '#464646' -strokewidth 9 -draw 'line 58,52 72,66' \

@@ -11,7 +11,7 @@ packages=(
     cmake ninja-build g++ python3 git
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
     wine wine64 xvfb xauth x11-utils xdotool imagemagick fonts-dejavu-core zip unzip
-    libjpeg-dev googletest libbenchmark-dev dpkg-dev
+    libjpeg-dev libstb-dev googletest libbenchmark-dev dpkg-dev
     clang libclang-rt-14-dev libfuzzer-14-dev
 )
 

@@ -1,5 +1,6 @@
 #include "app/frame_lenzor_opt.h"
 
+#include "app/zoom_steps.h"
 #include "core/numeric.h"
 #include "core/text_forms.h"
 #include "lang/ini_lang.h"
@@ -21,8 +22,6 @@ namespace {
 constexpr const char* kLensFeatureText =
     "Set parameters for Lenzor feature. This feature will help you see small details on "
     "monitor or TV.";
-
-constexpr double kZoomList[] = {0.7, 1, 1.5, 2, 2.5, 3, 3.5, 4, 6, 8, 10, 12, 16, 32};
 
 bool IsFixedMode(int mode) {
     return mode == pmFixedElusive || mode == pmFixed;
@@ -56,35 +55,53 @@ void TFrameLenzorOpt::CreateComponents() {
     TabSheet3->SetPageControl(PageControl1);
     Image1 = &Declare<TImage>(f, TabSheet3, "Image1", Bounds(8, 6, 38, 38));
     Label14 = &Declare<TLabel>(f, TabSheet3, "Label14", Bounds(54, 8, 340, 40), kLensFeatureText);
+    Label14->SetAnchors(akLeft | akTop | akRight);
     Label14->SetWordWrap(true);
     GroupBox3 = &Declare<TGroupBox>(f, TabSheet3, "GroupBox3", Bounds(8, 52, 386, 66),
                                     "Transparency (Win2000/XP)");
+    GroupBox3->SetAnchors(akLeft | akTop | akRight);
     Declare<TLabel>(f, GroupBox3, "Label1", Bounds(10, 46, 150, 15), "Invisible");
-    Declare<TLabel>(f, GroupBox3, "Label2", Bounds(226, 46, 150, 15), "Full visible")
-        .SetAlignment(TTextAlignment::taRightJustify);
+    TLabel& fullVisible =
+        Declare<TLabel>(f, GroupBox3, "Label2", Bounds(226, 46, 150, 15), "Full visible");
+    fullVisible.SetAlignment(TTextAlignment::taRightJustify);
+    fullVisible.SetAnchors(akTop | akRight);
     TrackBarLZAlpha = &Declare<TTrackBar>(f, GroupBox3, "TrackBarLZAlpha", Bounds(6, 18, 374, 26));
+    TrackBarLZAlpha->SetAnchors(akLeft | akTop | akRight);
     TrackBarLZAlpha->SetRange(0, 255);
     TrackBarLZAlpha->SetTickMarks(false);
     GroupBox4 =
         &Declare<TGroupBox>(f, TabSheet3, "GroupBox4", Bounds(8, 126, 386, 54), "Size (pixels)");
+    GroupBox4->SetAnchors(akLeft | akTop | akRight);
     Declare<TLabel>(f, GroupBox4, "Label3", Bounds(10, 25, 100, 15), "Height");
     Declare<TLabel>(f, GroupBox4, "Label5", Bounds(196, 25, 90, 15), "Width");
     SELZSizeH = &Declare<TSpinEdit>(f, GroupBox4, "SELZSizeH", Bounds(112, 21, 70, 23));
     SELZSizeW = &Declare<TSpinEdit>(f, GroupBox4, "SELZSizeW", Bounds(296, 21, 70, 23));
     Label6 = &Declare<TLabel>(f, TabSheet3, "Label6", Bounds(10, 196, 210, 15), "Zoom factor");
     CBLZZoomFactor = &Declare<TComboBox>(f, TabSheet3, "CBLZZoomFactor", Bounds(226, 192, 150, 23));
+    CBLZZoomFactor->SetAnchors(akTop | akRight);
     CBLZZoomFactor->SetDropDownCount(16);
     CBLZZoomFactor->OnSelect = [this](TComponent&) { CBLZZoomFactorSelect(); };
     Label4 = &Declare<TLabel>(f, TabSheet3, "Label4", Bounds(10, 228, 210, 15),
                               "Image update interval (sec)");
     EUpdateTimeS = &Declare<TEdit>(f, TabSheet3, "EUpdateTimeS", Bounds(226, 224, 150, 23));
+    EUpdateTimeS->SetAnchors(akTop | akRight);
+    CBLZLiveFollow = &Declare<TCheckBox>(f, TabSheet3, "CBLZLiveFollow", Bounds(10, 256, 384, 17),
+                                         "Redraw while the pointer moves");
+    CBLZLiveFollow->SetAnchors(akLeft | akTop | akRight);
+    CBLZLiveFollow->SetHint(
+        "The picture follows the pointer at the display's pace instead of the update interval");
+    CBLZSmooth = &Declare<TCheckBox>(f, TabSheet3, "CBLZSmooth", Bounds(10, 279, 384, 17),
+                                     "Smooth enlarged picture");
+    CBLZSmooth->SetAnchors(akLeft | akTop | akRight);
 
     TabSheet4 = &Declare<TTabSheet>(f, nullptr, "TabSheet4", {}, "Advanced options");
     TabSheet4->SetPageControl(PageControl1);
     Image4 = &Declare<TImage>(f, TabSheet4, "Image4", Bounds(8, 6, 38, 38));
     Label20 = &Declare<TLabel>(f, TabSheet4, "Label20", Bounds(54, 8, 340, 40), kLensFeatureText);
+    Label20->SetAnchors(akLeft | akTop | akRight);
     Label20->SetWordWrap(true);
-    Declare<TBevel>(f, TabSheet4, "Bevel1", Bounds(8, 56, 386, 122));
+    Declare<TBevel>(f, TabSheet4, "Bevel1", Bounds(8, 56, 386, 122))
+        .SetAnchors(akLeft | akTop | akRight);
     Label7 = &Declare<TLabel>(f, TabSheet4, "Label7", Bounds(16, 49, 150, 15), "Contrast mode");
     CBLZContrast = &Declare<TComboBox>(f, TabSheet4, "CBLZContrast", Bounds(16, 68, 240, 23));
     CBLZContrast->SetStyle(TComboBoxStyle::csDropDownList);
@@ -92,17 +109,23 @@ void TFrameLenzorOpt::CreateComponents() {
 
     PanelFixedContrastOpt =
         &Declare<TPanel>(f, TabSheet4, "PanelFixedContrastOpt", Bounds(12, 94, 378, 80));
+    PanelFixedContrastOpt->SetAnchors(akLeft | akTop | akRight);
+    PanelFixedContrastOpt->SetBevelOuter(
+        TBevelCut::bvNone);  // before its anchored controls measure it
     Declare<TLabel>(f, PanelFixedContrastOpt, "Label8", Bounds(4, 3, 92, 15), "Brightness");
     Declare<TLabel>(f, PanelFixedContrastOpt, "Label9", Bounds(4, 22, 92, 15), "Contrast");
     Declare<TLabel>(f, PanelFixedContrastOpt, "Label11", Bounds(4, 41, 92, 15), "Saturation");
     TrackBarBrightness =
         &Declare<TTrackBar>(f, PanelFixedContrastOpt, "TrackBarBrightness", Bounds(98, 0, 280, 20));
+    TrackBarBrightness->SetAnchors(akLeft | akTop | akRight);
     TrackBarBrightness->SetRange(-255, 255);
     TrackBarContrast =
         &Declare<TTrackBar>(f, PanelFixedContrastOpt, "TrackBarContrast", Bounds(98, 19, 280, 20));
+    TrackBarContrast->SetAnchors(akLeft | akTop | akRight);
     TrackBarContrast->SetRange(-255, 1500);
     TrackBarSaturation = &Declare<TTrackBar>(f, PanelFixedContrastOpt, "TrackBarSaturation",
                                              Bounds(98, 38, 280, 20));
+    TrackBarSaturation->SetAnchors(akLeft | akTop | akRight);
     TrackBarSaturation->SetRange(-255, 1500);
     for (TTrackBar* bar : {TrackBarBrightness, TrackBarContrast, TrackBarSaturation}) {
         bar->SetTickMarks(false);
@@ -117,12 +140,17 @@ void TFrameLenzorOpt::CreateComponents() {
 
     PanelBrokenTVContrastOpt =
         &Declare<TPanel>(f, TabSheet4, "PanelBrokenTVContrastOpt", Bounds(12, 94, 378, 80));
+    PanelBrokenTVContrastOpt->SetAnchors(akLeft | akTop | akRight);
+    PanelBrokenTVContrastOpt->SetBevelOuter(
+        TBevelCut::bvNone);  // before its anchored controls measure it
     Declare<TLabel>(f, PanelBrokenTVContrastOpt, "Label13", Bounds(4, 8, 92, 15), "Breakage");
     TrackBarBreakageTV = &Declare<TTrackBar>(f, PanelBrokenTVContrastOpt, "TrackBarBreakageTV",
                                              Bounds(98, 2, 280, 30));
+    TrackBarBreakageTV->SetAnchors(akLeft | akTop | akRight);
     TrackBarBreakageTV->SetRange(-7, 10);
 
-    Declare<TBevel>(f, TabSheet4, "Bevel2", Bounds(8, 190, 386, 104));
+    Declare<TBevel>(f, TabSheet4, "Bevel2", Bounds(8, 190, 386, 104))
+        .SetAnchors(akLeft | akTop | akRight);
     Label10 = &Declare<TLabel>(f, TabSheet4, "Label10", Bounds(16, 183, 150, 15), "Glass Position");
     CBLZPosition2 = &Declare<TComboBox>(f, TabSheet4, "CBLZPosition2", Bounds(16, 202, 240, 23));
     CBLZPosition2->SetStyle(TComboBoxStyle::csDropDownList);
@@ -131,6 +159,9 @@ void TFrameLenzorOpt::CreateComponents() {
 
     PanelCornerTrackOpt =
         &Declare<TPanel>(f, TabSheet4, "PanelCornerTrackOpt", Bounds(12, 230, 378, 28));
+    PanelCornerTrackOpt->SetAnchors(akLeft | akTop | akRight);
+    PanelCornerTrackOpt->SetBevelOuter(
+        TBevelCut::bvNone);  // before its anchored controls measure it
     Declare<TLabel>(f, PanelCornerTrackOpt, "Label15", Bounds(4, 6, 210, 15),
                     "Offset from cursor (pixels)");
     SELZCornerTrackOffset = &Declare<TSpinEdit>(f, PanelCornerTrackOpt, "SELZCornerTrackOffset",
@@ -152,7 +183,28 @@ void TFrameLenzorOpt::CreateComponents() {
     CBFixedPassThroughtCursor =
         &Declare<TCheckBox>(f, TabSheet4, "CBFixedPassThroughtCursor", Bounds(272, 234, 118, 56),
                             "Mouse pass through glass (Win2000/XP)");
+    CBFixedPassThroughtCursor->SetAnchors(akLeft | akTop | akRight);
     CBFixedPassThroughtCursor->SetWordWrap(true);
+
+    TabSheet5 = &Declare<TTabSheet>(f, nullptr, "TabSheet5", {}, "Tools");
+    TabSheet5->SetPageControl(PageControl1);
+    Image5 = &Declare<TImage>(f, TabSheet5, "Image5", Bounds(8, 6, 38, 38));
+    Label21 = &Declare<TLabel>(f, TabSheet5, "Label21", Bounds(54, 8, 340, 40),
+                               "Tools for checking pixels and for presenting.");
+    Label21->SetAnchors(akLeft | akTop | akRight);
+    Label21->SetWordWrap(true);
+    CBLZShowColor = &Declare<TCheckBox>(f, TabSheet5, "CBLZShowColor", Bounds(10, 56, 384, 17),
+                                        "Show the colour under the pointer");
+    CBLZShowColor->SetAnchors(akLeft | akTop | akRight);
+    CBLZPixelGrid = &Declare<TCheckBox>(f, TabSheet5, "CBLZPixelGrid", Bounds(10, 80, 384, 17),
+                                        "Pixel grid at zoom 6 and above");
+    CBLZPixelGrid->SetAnchors(akLeft | akTop | akRight);
+    CBLZVisibleToCapture =
+        &Declare<TCheckBox>(f, TabSheet5, "CBLZVisibleToCapture", Bounds(10, 104, 384, 17),
+                            "Show the glass to screen sharing");
+    CBLZVisibleToCapture->SetAnchors(akLeft | akTop | akRight);
+    CBLZVisibleToCapture->SetHint(
+        "Not in the Under Cursor mode: there the glass would magnify itself");
 
     // Over the lower right corner of the page area, above whichever page shows.
     CBLZPreview =
@@ -214,6 +266,11 @@ void TFrameLenzorOpt::LoadFromLens() {
     TrackBarSaturation->SetPosition(lens.FixedSaturation());
     CBFixedPassThroughtCursor->SetChecked(lens.MouseThrough());
     TrackBarBreakageTV->SetPosition(lens.BreakageTVLevel());
+    CBLZLiveFollow->SetChecked(lens.LiveFollow());
+    CBLZSmooth->SetChecked(lens.Smooth());
+    CBLZShowColor->SetChecked(lens.ShowColor());
+    CBLZPixelGrid->SetChecked(lens.PixelGrid());
+    CBLZVisibleToCapture->SetChecked(lens.VisibleToCapture());
     CBLZPosition2Click();
     CBLZContrastClick();
 }
@@ -260,6 +317,11 @@ bool TFrameLenzorOpt::ApplyToLens(TLenzor& lens, bool reportErrors) {
     lens.SetFixedSaturation(TrackBarSaturation->Position());
     lens.SetMouseThrough(CBFixedPassThroughtCursor->Checked());
     lens.SetBreakageTVLevel(TrackBarBreakageTV->Position());
+    lens.SetLiveFollow(CBLZLiveFollow->Checked());
+    lens.SetSmooth(CBLZSmooth->Checked());
+    lens.SetShowColor(CBLZShowColor->Checked());
+    lens.SetPixelGrid(CBLZPixelGrid->Checked());
+    lens.SetVisibleToCapture(CBLZVisibleToCapture->Checked());
     return true;
 }
 

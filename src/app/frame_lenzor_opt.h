@@ -1,5 +1,5 @@
-// TFrameLenzorOpt: the two option pages of the settings dialog ("Basic options", "Advanced
-// options") that edit the fifteen lens parameters. It loads its controls from the main lens,
+// TFrameLenzorOpt: the three option pages of the settings dialog ("Basic options", "Advanced
+// options", "Tools") that edit the lens parameters. It loads its controls from the main lens,
 // validates them and writes them into a lens: the main lens on OK, and a preview lens every
 // 10 ms while "Glass Preview" is checked, so every edit shows live before it is committed.
 #pragma once
@@ -79,6 +79,8 @@ public:
     TComboBox* CBLZZoomFactor;
     TLabel* Label4;
     TEdit* EUpdateTimeS;
+    TCheckBox* CBLZLiveFollow;
+    TCheckBox* CBLZSmooth;
     TTabSheet* TabSheet4;
     TImage* Image4;
     TLabel* Label20;
@@ -101,6 +103,12 @@ public:
     TSpinEdit* SELZTopFixed;
     TCheckBox* CBTakeCoordsFromPreview;
     TCheckBox* CBFixedPassThroughtCursor;
+    TTabSheet* TabSheet5;
+    TImage* Image5;
+    TLabel* Label21;
+    TCheckBox* CBLZShowColor;
+    TCheckBox* CBLZPixelGrid;
+    TCheckBox* CBLZVisibleToCapture;
     TCheckBox* CBLZPreview;
     TTimer* TimerLZPreview2;
     TTimer* TimerComboBoxErase1;

@@ -1,10 +1,11 @@
 #include "app/main_controller.h"
 
-#include "app/frame_lenzor_opt.h"
 #include "app/settings.h"
 #include "app/start_switches.h"
+#include "app/zoom_steps.h"
 #include "core/errors.h"
 #include "lang/ini_lang.h"
+#include "lens/lens_overlay_text.h"
 #include "lens/lenzor.h"
 #include "options/file_system.h"
 #include "options/opt_storage_ini.h"
@@ -12,10 +13,32 @@
 #include "ui/menu.h"
 #include "ui/timer.h"
 
+
 namespace lenzor {
 namespace {
 
-constexpr THKeyID kShowGlassHotKey = 0;
+struct HotKeyBinding {
+    HotKeyAction action;
+    std::string_view setting;
+};
+
+constexpr HotKeyBinding kHotKeyBindings[] = {
+    {HotKeyAction::ShowGlass, setting::HotKeyShowGlass},
+    {HotKeyAction::ZoomIn, setting::HotKeyZoomIn},
+    {HotKeyAction::ZoomOut, setting::HotKeyZoomOut},
+    {HotKeyAction::Freeze, setting::HotKeyFreeze},
+    {HotKeyAction::CopyPicture, setting::HotKeyCopy},
+    {HotKeyAction::CopyColor, setting::HotKeyCopyColor},
+};
+
+// The hot-key component knows each key by the number of its action.
+THKeyID IdOf(HotKeyAction action) {
+    return static_cast<THKeyID>(action);
+}
+
+std::string_view SettingOf(HotKeyAction action) {
+    return kHotKeyBindings[static_cast<std::size_t>(action)].setting;
+}
 
 }  // namespace
 
@@ -32,6 +55,11 @@ TMainController::TMainController(MainFormPlatform& platform, std::vector<std::st
       FForm(std::make_unique<TForm1>(platform, *this, FAppDir, FLanguageBuild)) {
     TForm1& f = *FForm;
     f.Showglass1->OnClick = [this](TMenuItem&) { Showglass1Click(); };
+    f.Freezeglass1->OnClick = [this](TMenuItem&) { Freezeglass1Click(); };
+    f.Zoomin1->OnClick = [this](TMenuItem&) { Zoomin1Click(); };
+    f.Zoomout1->OnClick = [this](TMenuItem&) { Zoomout1Click(); };
+    f.Copyglasspicture1->OnClick = [this](TMenuItem&) { Copyglasspicture1Click(); };
+    f.Copycolour1->OnClick = [this](TMenuItem&) { Copycolour1Click(); };
     f.MenuOptions1->OnClick = [this](TMenuItem&) { MenuOptions1Click(); };
     f.Exit1->OnClick = [this](TMenuItem&) { Exit1Click(); };
     f.Timer1->OnTimer = [this](TComponent&) { Timer1Timer(); };
@@ -55,7 +83,6 @@ void TMainController::FormCreate() {
     FStorage->Open();
     FOptions->LoadAll();
     FStorage->Close();
-    RegisterShowHotKey();
     ApplyOptionsToLens(*FOptions, *FLens);
 
     FForm->CreatePages();
@@ -66,7 +93,9 @@ void TMainController::FormCreate() {
 
     FForm->SelectLanguage(FOptions->Item(std::string(setting::Language)).GetValue().ToString());
 
-    UpdateTimer1();
+    // Last, so that a key another program holds is reported in the chosen language.
+    RegisterHotKeys();
+    LensShownChanged();
 }
 
 void TMainController::Timer1Timer() {
@@ -75,9 +104,7 @@ void TMainController::Timer1Timer() {
     if (firstStart.GetValue().ToBoolean()) {
         firstStart.SetValue(Variant(false));
         UpdateTimer1();
-        FStorage->Open();
-        firstStart.Save();
-        FStorage->Close();
+        SaveSetting(firstStart);  // a settings file that cannot be written still opens the dialog
         OpenSettings();
     }
     // A redraw that failed is skipped by the lens; its text reaches the error box once.
@@ -92,13 +119,67 @@ void TMainController::UpdateTimer1() {
         FOptions->Item(std::string(setting::FirstStart)).GetValue().ToBoolean());
 }
 
+void TMainController::LensShownChanged() {
+    UpdateTimer1();
+    const bool shown = FLens->IsShown();
+    for (HotKeyAction action : {HotKeyAction::ZoomIn, HotKeyAction::ZoomOut, HotKeyAction::Freeze,
+                                HotKeyAction::CopyPicture, HotKeyAction::CopyColor}) {
+        FForm->MenuItemFor(action).SetEnabled(shown);
+        RegisterHotKey(action);
+    }
+    FForm->Freezeglass1->SetChecked(FLens->Frozen());  // hiding the lens unfreezes it
+}
+
 void TMainController::Showglass1Click() {
     if (FForm->Visible()) {
         return;
     }
     FLens->SetShown(!FLens->IsShown());
     FForm->Showglass1->SetChecked(FLens->IsShown());
-    UpdateTimer1();
+    LensShownChanged();
+}
+
+void TMainController::Freezeglass1Click() {
+    FLens->SetFrozen(!FLens->Frozen());
+    FForm->Freezeglass1->SetChecked(FLens->Frozen());
+}
+
+void TMainController::Zoomin1Click() {
+    StepLensZoom(true);
+}
+
+void TMainController::Zoomout1Click() {
+    StepLensZoom(false);
+}
+
+// The new factor shows at once and is stored at once, alone: every other line of the settings
+// file stays as it is.
+void TMainController::StepLensZoom(bool zoomIn) {
+    const std::optional<double> factor = StepZoom(FLens->ZoomFactor(), zoomIn);
+    if (!factor) {
+        return;  // at the end of the list
+    }
+    FLens->SetZoomFactor(*factor);
+    if (!FLens->Frozen()) {
+        FLens->UpdateLens(false);
+    }
+    FLens->ShowZoomBadge();
+    TOptItem& item = FOptions->Item(std::string(setting::ZoomFactor));
+    item.SetValue(Variant(*factor));
+    SaveSetting(item);
+}
+
+void TMainController::Copyglasspicture1Click() {
+    const Bitmap24 picture = FLens->Picture();
+    if (!picture.Empty()) {
+        FPlatform.CopyPictureToClipboard(picture);
+    }
+}
+
+void TMainController::Copycolour1Click() {
+    if (const std::optional<std::uint32_t> color = FLens->ColorUnderPointer()) {
+        FPlatform.CopyTextToClipboard(HexColorText(*color));
+    }
 }
 
 void TMainController::MenuOptions1Click() {
@@ -111,8 +192,8 @@ void TMainController::Exit1Click() {
 }
 
 void TMainController::HotKeyPressed(THKeyID id) {
-    if (id == kShowGlassHotKey) {
-        FForm->Showglass1->Click();
+    if (id < kHotKeyActionCount) {
+        FForm->MenuItemFor(static_cast<HotKeyAction>(id)).Click();
     }
 }
 
@@ -131,7 +212,7 @@ void TMainController::WMEndSession(bool ending) {
 
 void TMainController::OpenSettings() {
     FLens->SetShown(false);
-    UpdateTimer1();
+    LensShownChanged();
     FPlatform.RestoreMainForm();
     FForm->Showglass1->SetEnabled(false);
     FForm->LoadDialogControls();
@@ -141,7 +222,7 @@ void TMainController::OpenSettings() {
 void TMainController::CloseSettings() {
     FPlatform.SendMainFormToTray();
     FLens->SetShown(FForm->Showglass1->Checked());
-    UpdateTimer1();
+    LensShownChanged();
     FForm->Showglass1->SetEnabled(true);
 }
 
@@ -155,33 +236,57 @@ GeneralSettings TMainController::CurrentGeneralSettings() {
     general.autoRun = FPlatform.IsAutoRunSet(kAutoRunValueName, FPlatform.ExecutablePath());
     general.showAfterStart =
         FOptions->Item(std::string(setting::ShowAfterStart)).GetValue().ToBoolean();
-    general.hotKeyShowGlass =
-        StoredShortCut(FOptions->Item(std::string(setting::HotKeyShowGlass)).GetValue().ToInt32())
-            .value_or(0);
+    for (const HotKeyBinding& binding : kHotKeyBindings) {
+        general.hotKeys[static_cast<std::size_t>(binding.action)] =
+            StoredShortCut(FOptions->Item(std::string(binding.setting)).GetValue().ToInt32())
+                .value_or(0);
+    }
     return general;
 }
 
 bool TMainController::CommitSettings(const GeneralSettings& general) {
-    if (!CollectSettings(general)) {
-        return false;
-    }
-    SaveSettings(general.autoRun);
-    return true;
+    return CollectSettings(general) && SaveSettings(general.autoRun);
 }
 
-void TMainController::RegisterShowHotKey() {
-    const std::int32_t stored =
-        FOptions->Item(std::string(setting::HotKeyShowGlass)).GetValue().ToInt32();
-    const std::optional<TShortCut> shortCut = StoredShortCut(stored);
-    FForm->Showglass1->SetShortCut(shortCut.value_or(0));
-    if (!shortCut) {
-        return;  // no valid combination: nothing to register
+void TMainController::RegisterHotKeys() {
+    for (const HotKeyBinding& binding : kHotKeyBindings) {
+        RegisterHotKey(binding.action);
     }
-    const TShortCutParts parts = ShortCutToKey(*shortCut);
-    // Registering under the same identifier first releases the earlier combination; a taken
-    // or empty combination fails without a word (the dialog's note tells the user).
-    FPlatform.AddHotKey(kShowGlassHotKey, ShiftToMods(parts.shift),
-                        static_cast<std::uint8_t>(parts.key));
+}
+
+// Registering under the action's identifier first releases the key it held. A value that is no
+// combination (none, or a hand-edited one) registers nothing; a key another program holds is
+// reported once and its tray entry shows no shortcut.
+void TMainController::RegisterHotKey(HotKeyAction action) {
+    const THKeyID id = IdOf(action);
+    TMenuItem& item = FForm->MenuItemFor(action);
+    const std::optional<TShortCut> stored =
+        StoredShortCut(FOptions->Item(std::string(SettingOf(action))).GetValue().ToInt32());
+    const TShortCutParts parts = ShortCutToKey(stored.value_or(0));
+    if (!stored || parts.key == 0) {
+        FPlatform.RemoveHotKey(id);
+        FTakenKeys.erase(action);
+        item.SetShortCut(0);
+        return;
+    }
+    if (action != HotKeyAction::ShowGlass && !FLens->IsShown()) {
+        FPlatform.RemoveHotKey(id);
+        item.SetShortCut(FTakenKeys.contains(action) ? 0 : *stored);
+        return;
+    }
+    if (FPlatform.AddHotKey(id, ShiftToMods(parts.shift), static_cast<std::uint8_t>(parts.key))) {
+        FTakenKeys.erase(action);
+        item.SetShortCut(*stored);
+        return;
+    }
+    FTakenKeys.insert(action);
+    item.SetShortCut(0);
+    if (FReportedKeys.insert({action, *stored}).second) {
+        FPlatform.ShowMessageBox(
+            FormatMessage1(LangText(kMsgHotKeyTaken),
+                           ShortCutToText(*stored) + " (" + item.Caption() + ")"),
+            "Lenzor", MessageBoxKind::Warning);
+    }
 }
 
 bool TMainController::CollectSettings(const GeneralSettings& general) {
@@ -190,21 +295,49 @@ bool TMainController::CollectSettings(const GeneralSettings& general) {
     if (!general.language.empty()) {
         FOptions->Item(std::string(setting::Language)).SetValue(Variant(general.language));
     }
-    FOptions->Item(std::string(setting::HotKeyShowGlass))
-        .SetValue(Variant(static_cast<std::int32_t>(general.hotKeyShowGlass)));
-    RegisterShowHotKey();
+    for (const HotKeyBinding& binding : kHotKeyBindings) {
+        FOptions->Item(std::string(binding.setting))
+            .SetValue(Variant(static_cast<std::int32_t>(
+                general.hotKeys[static_cast<std::size_t>(binding.action)])));
+    }
+    RegisterHotKeys();
     const bool ok = FForm->ApplyOptionPages(*FLens);
     ReadOptionsFromLens(*FLens, *FOptions);
     return ok;
 }
 
-void TMainController::SaveSettings(bool autoRun) {
-    FStorage->Open();
-    FOptions->SaveAll();
-    FStorage->Close();
+// The autorun choice is applied even when the file cannot be written: it lives elsewhere.
+bool TMainController::SaveSettings(bool autoRun) {
+    bool saved = true;
+    try {
+        FStorage->Open();
+        FOptions->SaveAll();
+        FStorage->Close();
+    } catch (const EIniFileException& e) {
+        saved = false;
+        ReportSaveFailure(e.what());
+    }
     if (!FPlatform.SetAutoRun(kAutoRunValueName, FPlatform.ExecutablePath(), autoRun)) {
         FPlatform.ShowMessageBox(LangText(kMsgAutoRunFailed), "Lenzor", MessageBoxKind::Warning);
     }
+    return saved;
+}
+
+bool TMainController::SaveSetting(TOptItem& item) {
+    try {
+        FStorage->Open();
+        item.Save();
+        FStorage->Close();
+        return true;
+    } catch (const EIniFileException& e) {
+        ReportSaveFailure(e.what());
+        return false;
+    }
+}
+
+void TMainController::ReportSaveFailure(const std::string& reason) {
+    FPlatform.ShowMessageBox(FormatMessage1(LangText(kMsgSettingsNotSaved), reason),
+                             LangText(kMsgErrorCaption), MessageBoxKind::Error);
 }
 
 }  // namespace lenzor

@@ -11,12 +11,15 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace lenzor {
 
 class TLenzor;
+class TOptItem;
 class TOptStorageINIFile;
 class TOptSystem;
 
@@ -37,8 +40,14 @@ public:
     // Event handlers, public so that the platform and the tests can run them as the user does.
     void Timer1Timer();
     void Showglass1Click();
+    void Freezeglass1Click();
+    void Zoomin1Click();
+    void Zoomout1Click();
+    void Copyglasspicture1Click();
+    void Copycolour1Click();
     void MenuOptions1Click();
     void Exit1Click();
+    // A registered hot key: clicks its tray menu entry, which does nothing while disabled.
     void HotKeyPressed(THKeyID id);
     // Windows asks whether the session may end: always yes. WM_ENDSESSION then tells whether
     // it really ends (the program closes) or was cancelled (it goes on as before).
@@ -56,9 +65,18 @@ public:
     void DialogClosed() override;
 
 private:
-    void RegisterShowHotKey();
+    // The show/hide key is registered for the whole run; the others only while the lens shows,
+    // so they take no keys from other programs while Lenzor is idle.
+    void RegisterHotKeys();
+    void RegisterHotKey(HotKeyAction action);
+    // After the lens was shown or hidden: the timer, the tools' keys and tray entries.
+    void LensShownChanged();
+    void StepLensZoom(bool zoomIn);
     bool CollectSettings(const GeneralSettings& general);
-    void SaveSettings(bool autoRun);
+    // False, after telling the user, when the file cannot be written.
+    bool SaveSettings(bool autoRun);
+    bool SaveSetting(TOptItem& item);
+    void ReportSaveFailure(const std::string& reason);
     // Timer1 runs only while there is work for it: a shown lens or the first-start check.
     void UpdateTimer1();
 
@@ -74,6 +92,10 @@ private:
     std::unique_ptr<TForm1> FForm;
     bool FExiting = false;
     bool FSessionEnding = false;
+    // Keys another program held at their last registration (not shown as working), and the
+    // ones already reported, so each is told once a run.
+    std::set<HotKeyAction> FTakenKeys;
+    std::set<std::pair<HotKeyAction, TShortCut>> FReportedKeys;
 };
 
 // The shortcut of a stored hot-key value, or none when the value is no valid combination

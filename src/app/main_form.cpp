@@ -24,6 +24,8 @@
 namespace lenzor {
 namespace {
 
+// The dialog's width once its pages are in place; its layout is declared at 523 pixels.
+constexpr int kClientWidth = 643;
 // Text files shown on the dialog's pages are read up to this size.
 constexpr std::size_t kMaxTextFileSize = std::size_t{4} << 20;
 
@@ -44,8 +46,8 @@ TForm1::~TForm1() {
 
 // The dialog as laid out at design time, in creation order: the left picture strip, the bottom
 // panel with the web link, OK and Cancel, the options frame, the three panels that become the
-// "General", "Pro version" and "About" pages, the tray menu and the timer (their handlers are
-// the controller's).
+// "General", "Pro version" and "About" pages, the panel of the pixel tools' keys, the tray menu
+// and the timer (their handlers are the controller's).
 void TForm1::CreateComponents() {
     TForm1& f = *this;
     SetCaption("Lenzor");
@@ -74,9 +76,11 @@ void TForm1::CreateComponents() {
     LabelWebAdress->SetAnchors(akLeft | akBottom);
     LabelWebAdress->OnClick = [this](TComponent&) { LabelWebAdressClick(); };
     BOK = &Declare<TButton>(f, Panel1, "BOK", Bounds(358, 6, 75, 24), "OK");
+    BOK->SetAnchors(akTop | akRight);
     BOK->SetDefault(true);
     BOK->OnClick = [this](TComponent&) { BOKClick(); };
     BCancel = &Declare<TButton>(f, Panel1, "BCancel", Bounds(440, 6, 75, 24), "Cancel");
+    BCancel->SetAnchors(akTop | akRight);
     BCancel->SetCancel(true);
     BCancel->OnClick = [this](TComponent&) { BCancelClick(); };
 
@@ -95,33 +99,50 @@ void TForm1::CreateComponents() {
     Image2->SetTransparent(true);
     Label14 = &Declare<TLabel>(f, PanelGeneralOpt, "Label14", Bounds(54, 8, 340, 40),
                                "Set general parameters for Lenzor application.");
+    Label14->SetAnchors(akLeft | akTop | akRight);
     Label14->SetWordWrap(true);
     GroupBox1 =
         &Declare<TGroupBox>(f, PanelGeneralOpt, "GroupBox1", Bounds(8, 52, 386, 70), " Start ");
+    GroupBox1->SetAnchors(akLeft | akTop | akRight);
     CBAutoRunApp = &Declare<TCheckBox>(f, GroupBox1, "CBAutoRunApp", Bounds(12, 22, 366, 17),
                                        "Run application on Windows startup");
+    CBAutoRunApp->SetAnchors(akLeft | akTop | akRight);
     CBSwitchToGlassAfterRun =
         &Declare<TCheckBox>(f, GroupBox1, "CBSwitchToGlassAfterRun", Bounds(12, 44, 366, 17),
                             "Show Glass after application start");
+    CBSwitchToGlassAfterRun->SetAnchors(akLeft | akTop | akRight);
     Label1 = &Declare<TLabel>(f, PanelGeneralOpt, "Label1", Bounds(10, 140, 210, 15),
                               "Application Language");
     outCBLanguage =
         &Declare<TComboBox>(f, PanelGeneralOpt, "outCBLanguage", Bounds(226, 136, 168, 23));
+    outCBLanguage->SetAnchors(akTop | akRight);
     outCBLanguage->SetStyle(TComboBoxStyle::csDropDownList);
     outCBLanguage->OnClick = [this](TComponent&) { outCBLanguageClick(); };
     Label2 = &Declare<TLabel>(f, PanelGeneralOpt, "Label2", Bounds(10, 172, 210, 15),
                               "HotKey for Show/Hide Glass");
     HotKey1 = &Declare<THotKey>(f, PanelGeneralOpt, "HotKey1", Bounds(226, 168, 168, 23));
+    HotKey1->SetAnchors(akTop | akRight);
     HotKey1->SetHotKey(49223);
-    Label3 = &Declare<TLabel>(f, PanelGeneralOpt, "Label3", Bounds(10, 204, 384, 48),
+    LabelZoomIn = &Declare<TLabel>(f, PanelGeneralOpt, "LabelZoomIn", Bounds(10, 201, 210, 15),
+                                   "HotKey for Zoom in");
+    HotKeyZoomIn = &Declare<THotKey>(f, PanelGeneralOpt, "HotKeyZoomIn", Bounds(226, 197, 168, 23));
+    HotKeyZoomIn->SetAnchors(akTop | akRight);
+    LabelZoomOut = &Declare<TLabel>(f, PanelGeneralOpt, "LabelZoomOut", Bounds(10, 230, 210, 15),
+                                    "HotKey for Zoom out");
+    HotKeyZoomOut =
+        &Declare<THotKey>(f, PanelGeneralOpt, "HotKeyZoomOut", Bounds(226, 226, 168, 23));
+    HotKeyZoomOut->SetAnchors(akTop | akRight);
+    Label3 = &Declare<TLabel>(f, PanelGeneralOpt, "Label3", Bounds(10, 262, 384, 48),
                               "Note: if hotkey combination resetting when you enter it then such "
                               "hot key  combination already using in your system.");
+    Label3->SetAnchors(akLeft | akTop | akRight);
     Label3->SetWordWrap(true);
 
     PanelProVersionAdvertise =
         &Declare<TPanel>(f, nullptr, "PanelProVersionAdvertise", Bounds(0, 0, 402, 320));
     PanelProVersionAdvertise->SetBevelOuter(TBevelCut::bvNone);
     Image3 = &Declare<TOrImage>(f, PanelProVersionAdvertise, "Image3", Bounds(8, 6, 386, 80));
+    Image3->SetAnchors(akLeft | akTop | akRight);
     Image3->SetStretch(true);
     Image3->SetCursor(TCursor::crHandPoint);
     Image3->SetHint("Visit  Lenzor Pro  page...");
@@ -145,9 +166,37 @@ void TForm1::CreateComponents() {
     outMemo1->SetVerticalScrollBar(true);
     outMemo1->SetAnchors(akLeft | akTop | akRight | akBottom);
 
+    // The keys of the pixel tools, set on the options frame's "Tools" page.
+    PanelToolKeys = &Declare<TPanel>(f, nullptr, "PanelToolKeys", Bounds(0, 0, 402, 114));
+    PanelToolKeys->SetAnchors(akLeft | akTop | akRight);
+    PanelToolKeys->SetBevelOuter(TBevelCut::bvNone);
+    GroupBoxToolKeys = &Declare<TGroupBox>(f, PanelToolKeys, "GroupBoxToolKeys",
+                                           Bounds(8, 0, 386, 106), "Hot keys");
+    GroupBoxToolKeys->SetAnchors(akLeft | akTop | akRight);
+    LabelFreeze = &Declare<TLabel>(f, GroupBoxToolKeys, "LabelFreeze", Bounds(10, 24, 200, 15),
+                                   "Freeze glass");
+    HotKeyFreeze = &Declare<THotKey>(f, GroupBoxToolKeys, "HotKeyFreeze", Bounds(210, 20, 166, 23));
+    HotKeyFreeze->SetAnchors(akTop | akRight);
+    LabelCopyPicture = &Declare<TLabel>(f, GroupBoxToolKeys, "LabelCopyPicture",
+                                        Bounds(10, 52, 200, 15), "Copy glass picture");
+    HotKeyCopyPicture =
+        &Declare<THotKey>(f, GroupBoxToolKeys, "HotKeyCopyPicture", Bounds(210, 48, 166, 23));
+    HotKeyCopyPicture->SetAnchors(akTop | akRight);
+    LabelCopyColor = &Declare<TLabel>(f, GroupBoxToolKeys, "LabelCopyColor",
+                                      Bounds(10, 80, 200, 15), "Copy colour under pointer");
+    HotKeyCopyColor =
+        &Declare<THotKey>(f, GroupBoxToolKeys, "HotKeyCopyColor", Bounds(210, 76, 166, 23));
+    HotKeyCopyColor->SetAnchors(akTop | akRight);
+
     PopupMenuTray = &Declare<TPopupMenu>(f, "PopupMenuTray");
     Showglass1 = &PopupMenuTray->Add("Showglass1", "Show glass");
     Showglass1->SetDefault(true);
+    Freezeglass1 = &PopupMenuTray->Add("Freezeglass1", "Freeze glass");
+    Zoomin1 = &PopupMenuTray->Add("Zoomin1", "Zoom in");
+    Zoomout1 = &PopupMenuTray->Add("Zoomout1", "Zoom out");
+    Copyglasspicture1 = &PopupMenuTray->Add("Copyglasspicture1", "Copy glass picture");
+    Copycolour1 = &PopupMenuTray->Add("Copycolour1", "Copy colour under pointer");
+    N2 = &PopupMenuTray->Add("N2", "-");
     MenuOptions1 = &PopupMenuTray->Add("MenuOptions1", "Options...");
     N1 = &PopupMenuTray->Add("N1", "-");
     Exit1 = &PopupMenuTray->Add("Exit1", "Exit");
@@ -168,6 +217,7 @@ void TForm1::LoadPictures() {
     Image2->SetIcon("GENERALICON");
     FrameLenzorOpt1->Image1->SetIcon("LENSICON");
     FrameLenzorOpt1->Image4->SetIcon("LENSICON");
+    FrameLenzorOpt1->Image5->SetIcon("LENSICON");
     const std::string banner = FPlatform.DataResource("PROBANNER");
     if (!banner.empty()) {
         try {
@@ -200,7 +250,13 @@ void TForm1::CreatePages() {
     FSheetAbout->SetPageControl(&pages);
     PanelAbout->SetParent(FSheetAbout);
     PanelAbout->SetAlign(TAlign::alClient);
+    // Below the tools' switches, clear of the preview box in the page's lower right corner.
+    PanelToolKeys->SetParent(FrameLenzorOpt1->TabSheet5);
+    PanelToolKeys->SetTop(132);
     pages.SetActivePageIndex(0);
+    // Six page tabs need more width than the design's 523 pixels give them in every language:
+    // the dialog widens once its pages exist, and the controls anchored to the right follow.
+    SetClientSize(kClientWidth, ClientHeight());
 }
 
 void TForm1::SelectLanguage(const std::string& stored) {
@@ -239,7 +295,9 @@ void TForm1::LoadDialogControls() {
     const GeneralSettings general = FHost.CurrentGeneralSettings();
     CBAutoRunApp->SetChecked(general.autoRun);
     CBSwitchToGlassAfterRun->SetChecked(general.showAfterStart);
-    HotKey1->SetHotKey(general.hotKeyShowGlass);
+    for (std::size_t i = 0; i < kHotKeyActionCount; ++i) {
+        HotKeyFor(static_cast<HotKeyAction>(i)).SetHotKey(general.hotKeys[i]);
+    }
 }
 
 GeneralSettings TForm1::ReadGeneralPage() const {
@@ -249,8 +307,22 @@ GeneralSettings TForm1::ReadGeneralPage() const {
     if (outCBLanguage->ItemIndex() >= 0) {
         general.language = outCBLanguage->Text();
     }
-    general.hotKeyShowGlass = HotKey1->HotKey();
+    for (std::size_t i = 0; i < kHotKeyActionCount; ++i) {
+        general.hotKeys[i] = HotKeyFor(static_cast<HotKeyAction>(i)).HotKey();
+    }
     return general;
+}
+
+THotKey& TForm1::HotKeyFor(HotKeyAction action) const {
+    THotKey* const keys[] = {HotKey1,      HotKeyZoomIn,      HotKeyZoomOut,
+                             HotKeyFreeze, HotKeyCopyPicture, HotKeyCopyColor};
+    return *keys[static_cast<std::size_t>(action)];
+}
+
+TMenuItem& TForm1::MenuItemFor(HotKeyAction action) const {
+    TMenuItem* const items[] = {Showglass1,   Zoomin1,           Zoomout1,
+                                Freezeglass1, Copyglasspicture1, Copycolour1};
+    return *items[static_cast<std::size_t>(action)];
 }
 
 bool TForm1::ApplyOptionPages(TLenzor& lens) {

@@ -9,6 +9,7 @@
 #include "ui/forms.h"
 #include "ui/shortcut.h"
 
+#include <array>
 #include <optional>
 #include <string>
 
@@ -33,12 +34,16 @@ class TPopupMenu;
 class TMenuItem;
 class TLanguageFile;
 
-// The values of the "General" page.
+// What the hot keys do; each has its key control on the dialog and its tray menu entry.
+enum class HotKeyAction { ShowGlass, ZoomIn, ZoomOut, Freeze, CopyPicture, CopyColor };
+inline constexpr std::size_t kHotKeyActionCount = 6;
+
+// The dialog's values that are no lens parameters.
 struct GeneralSettings {
     bool autoRun = false;
     bool showAfterStart = false;
     std::string language;  // read back only; empty: none chosen (no language files found)
-    TShortCut hotKeyShowGlass = 0;
+    std::array<TShortCut, kHotKeyActionCount> hotKeys{};  // by HotKeyAction
 };
 
 // What the dialog asks of the program.
@@ -90,6 +95,9 @@ public:
     // The option pages into the lens, reporting the first invalid field; false then.
     bool ApplyOptionPages(TLenzor& lens);
 
+    THotKey& HotKeyFor(HotKeyAction action) const;
+    TMenuItem& MenuItemFor(HotKeyAction action) const;
+
     // Components, in creation order.
     TOrImage* Image1;
     TPaintBox* PaintBox1;
@@ -109,6 +117,10 @@ public:
     TComboBox* outCBLanguage;
     TLabel* Label2;
     THotKey* HotKey1;
+    TLabel* LabelZoomIn;
+    THotKey* HotKeyZoomIn;
+    TLabel* LabelZoomOut;
+    THotKey* HotKeyZoomOut;
     TLabel* Label3;
     TPanel* PanelProVersionAdvertise;
     TOrImage* Image3;
@@ -116,8 +128,22 @@ public:
     TLabel* Label4;
     TPanel* PanelAbout;
     TMemo* outMemo1;
+    TPanel* PanelToolKeys;
+    TGroupBox* GroupBoxToolKeys;
+    TLabel* LabelFreeze;
+    THotKey* HotKeyFreeze;
+    TLabel* LabelCopyPicture;
+    THotKey* HotKeyCopyPicture;
+    TLabel* LabelCopyColor;
+    THotKey* HotKeyCopyColor;
     TPopupMenu* PopupMenuTray;
     TMenuItem* Showglass1;
+    TMenuItem* Freezeglass1;
+    TMenuItem* Zoomin1;
+    TMenuItem* Zoomout1;
+    TMenuItem* Copyglasspicture1;
+    TMenuItem* Copycolour1;
+    TMenuItem* N2;
     TMenuItem* MenuOptions1;
     TMenuItem* N1;
     TMenuItem* Exit1;

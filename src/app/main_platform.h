@@ -39,6 +39,10 @@ public:
     // Whether the choice took effect.
     virtual bool SetAutoRun(std::string_view name, std::string_view path, bool enable) = 0;
     virtual void OpenWithShell(std::string_view target) = 0;
+    // The clipboard: a picture (as a bitmap and as PNG) or a text. A clipboard another program
+    // holds is waited for briefly; then the clipboard stays as it was.
+    virtual void CopyPictureToClipboard(const Bitmap24& picture) = 0;
+    virtual void CopyTextToClipboard(const std::string& text) = 0;
     virtual void ShowMessageBox(const std::string& text, const std::string& caption,
                                 MessageBoxKind kind) = 0;
     // The executable's full path (the autorun value holds it).

@@ -1,5 +1,6 @@
 #include "app/main_platform_win.h"
 
+#include "app/clipboard_win.h"
 #include "app/shell_helpers_win.h"
 #include "lens/lens_window_win.h"
 #include "lens/lenzor.h"
@@ -122,6 +123,15 @@ bool MainFormPlatformWin::SetAutoRun(std::string_view name, std::string_view pat
 
 void MainFormPlatformWin::OpenWithShell(std::string_view target) {
     lenzor::OpenWithShell(target, FFormHandle);
+}
+
+// A clipboard another program keeps open is given up on quietly: the copy simply did not happen.
+void MainFormPlatformWin::CopyPictureToClipboard(const Bitmap24& picture) {
+    PutPictureOnClipboard(FFormHandle, picture);
+}
+
+void MainFormPlatformWin::CopyTextToClipboard(const std::string& text) {
+    PutTextOnClipboard(FFormHandle, text);
 }
 
 void MainFormPlatformWin::ShowMessageBox(const std::string& text, const std::string& caption,

@@ -36,6 +36,8 @@ public:
     bool IsAutoRunSet(std::string_view name, std::string_view path) override;
     bool SetAutoRun(std::string_view name, std::string_view path, bool enable) override;
     void OpenWithShell(std::string_view target) override;
+    void CopyPictureToClipboard(const Bitmap24& picture) override;
+    void CopyTextToClipboard(const std::string& text) override;
     void ShowMessageBox(const std::string& text, const std::string& caption,
                     MessageBoxKind kind) override;
     std::string ExecutablePath() override;

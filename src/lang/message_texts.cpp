@@ -6,7 +6,7 @@ std::span<const MessageText> ProgramMessageTexts() {
     static constexpr MessageText kAll[] = {
         kMsgGeneral,           kMsgAbout,         kMsgProVersion,   kMsgReadmeFile,
         kMsgProVersionFile,    kMsgEnterAnyZoom,  kMsgErrorCaption, kMsgErrZoomFactor,
-        kMsgErrUpdateInterval, kMsgAutoRunFailed,
+        kMsgErrUpdateInterval, kMsgAutoRunFailed, kMsgHotKeyTaken, kMsgSettingsNotSaved,
     };
     return kAll;
 }

@@ -29,6 +29,13 @@ inline constexpr MessageText kMsgAutoRunFailed{
     "Lenzor could not change whether it starts with Windows: your account may not write the "
     "registry's Run key."};
 
+inline constexpr MessageText kMsgHotKeyTaken{
+    "HotKeyTaken",
+    "Another program uses the hot key %s, so Lenzor cannot. Choose another one in the "
+    "settings."};
+inline constexpr MessageText kMsgSettingsNotSaved{"SettingsNotSaved",
+                                                  "Lenzor could not save its settings. %s"};
+
 // All of them, in the order the template lists them.
 std::span<const MessageText> ProgramMessageTexts();
 

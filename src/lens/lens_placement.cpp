@@ -28,7 +28,7 @@ int64_t HeightOf(const LensRect& r) {
     return int64_t{r.bottom} - r.top;
 }
 
-bool Fits(const LensRect& d, int64_t width, int64_t height, int64_t left, int64_t top) {
+bool FitsOnDesktop(const LensRect& d, int64_t width, int64_t height, int64_t left, int64_t top) {
     return left >= d.left && top >= d.top && left + width <= d.right && top + height <= d.bottom;
 }
 
@@ -67,7 +67,7 @@ void PlaceCornerTracker(const PlacementInput& in, Placement& out) {
     const LensRect& d = PointerMonitor(in);
     // A position that fits lies on the desktop, so it is a valid coordinate as it is.
     auto tryPlace = [&](int64_t left, int64_t top) {
-        if (!Fits(d, w, h, left, top)) {
+        if (!FitsOnDesktop(d, w, h, left, top)) {
             return false;
         }
         out.topLeft = {Coordinate(left), Coordinate(top)};
@@ -107,10 +107,6 @@ void PlaceFixedElusive(const PlacementInput& in, Placement& out) {
 
 bool ContainsPoint(const LensRect& rect, LensPoint p) {
     return rect.left <= p.x && p.x <= rect.right && rect.top <= p.y && p.y <= rect.bottom;
-}
-
-bool FitsOnDesktop(const LensRect& desktop, int width, int height, int left, int top) {
-    return Fits(desktop, width, height, left, top);
 }
 
 Placement PlaceForMode(const PlacementInput& in) {

@@ -33,9 +33,6 @@ struct Placement {
 // All edges inclusive: the pointer on the right or bottom edge counts as inside.
 bool ContainsPoint(const LensRect& rect, LensPoint p);
 
-// A width x height window at (left, top) lies wholly inside the desktop.
-bool FitsOnDesktop(const LensRect& desktop, int width, int height, int left, int top);
-
 Placement PlaceForMode(const PlacementInput& in);
 
 }  // namespace lenzor

@@ -48,9 +48,9 @@ public:
 // Marks the window draws over the picture whenever it shows it; they are not part of the
 // picture (a copy of the picture leaves them out).
 struct LensOverlay {
-    std::string badge;               // a short text in a corner, such as the zoom ("x2.5")
-    bool frozen = false;             // the mark of a frozen lens
-    std::optional<uint32_t> readout; // $00BBGGRR under the pointer: the colour strip
+    std::string badge;                // a short text in a corner, such as the zoom ("x2.5")
+    bool frozen = false;              // the mark of a frozen lens
+    std::optional<uint32_t> readout;  // $00BBGGRR under the pointer: the colour strip
     friend bool operator==(const LensOverlay&, const LensOverlay&) = default;
 };
 
@@ -98,13 +98,14 @@ public:
     virtual int PictureHeight() = 0;
     // The picture the window shows, width x height: the lens renders each new one straight
     // into it and then calls Present, which paints it 1:1 into the picture area (the window
-    // also repaints from it). Valid until the next call or the window's end; the pixels are
-    // unspecified after a change of size.
+    // also repaints from it). Valid until the next call or the window's end; a call with the
+    // size of the one before gives the same pixels, a change of size leaves them unspecified.
     virtual LensPicture PictureBuffer(int width, int height) = 0;
     virtual void Present() = 0;
     // Leaves the window out of screen capture, or lets capture see it again.
     virtual void SetExcludedFromCapture(bool excluded) = 0;
-    // The marks drawn over the picture from now on; the window shows them at once.
+    // The marks drawn over the picture from now on, by every Present and repaint; the window
+    // shows them at once (a Present that follows may be the showing).
     virtual void SetOverlay(const LensOverlay& overlay) = 0;
 };
 

@@ -52,9 +52,8 @@ std::unique_ptr<FrameClock> LensSystemWin::CreateFrameClock(std::function<void()
     return std::make_unique<StillClock>();
 }
 
-// Filled in by the pixel-tools work.
 bool LensSystemWin::CanExcludeFromCapture() {
-    return true;
+    return IsWin10Build19041OrLater();
 }
 
 }  // namespace lenzor

@@ -1,7 +1,9 @@
 #include "lens/lens_window_win.h"
 
 #include "lens/colors.h"
+#include "lens/lens_overlay_win.h"
 #include "win/dll_function_win.h"
+#include "win/dpi_win.h"
 
 #include <algorithm>
 
@@ -10,6 +12,7 @@ namespace {
 
 constexpr DWORD kBorderStyles = WS_CAPTION | WS_THICKFRAME | WS_SYSMENU;
 constexpr DWORD kExcludeFromCapture = 0x00000011;  // WDA_EXCLUDEFROMCAPTURE
+constexpr DWORD kNoDisplayAffinity = 0x00000000;   // WDA_NONE
 
 DWORD BorderStyle(LensBorder border) {
     switch (border) {
@@ -23,13 +26,11 @@ DWORD BorderStyle(LensBorder border) {
     return 0;
 }
 
-// Keeps the lens out of screen copies, itself included, where the system can (Windows 10
-// version 2004 and later). Elsewhere the lens may appear in its own picture when it overlaps
-// the grabbed rectangle; Wine has only a failing stub.
-bool ExcludeFromCapture(HWND hwnd) {
-    static const auto function = SystemFunction<BOOL(WINAPI*)(HWND, DWORD)>(
-        L"user32.dll", "SetWindowDisplayAffinity");
-    return function && function(hwnd, kExcludeFromCapture) != FALSE;
+// SetWindowDisplayAffinity where the system has it (Windows 7 on); Wine has only a failing stub.
+bool SetDisplayAffinity(HWND hwnd, DWORD affinity) {
+    static const auto function =
+        SystemFunction<BOOL(WINAPI*)(HWND, DWORD)>(L"user32.dll", "SetWindowDisplayAffinity");
+    return function && function(hwnd, affinity) != FALSE;
 }
 
 // The lens's hidden owner. Closing an owner destroys the windows it owns, so it refuses a
@@ -69,7 +70,6 @@ LensWindowWin::LensWindowWin() {
     CreateNativeWindow(params);
     createdExStyle_ = static_cast<DWORD>(GetWindowLongW(Handle(), GWL_EXSTYLE));
     ApplyAlpha();
-    excludedFromCapture_ = ExcludeFromCapture(Handle());
 }
 
 LensWindowWin::~LensWindowWin() {
@@ -188,16 +188,34 @@ LensPicture LensWindowWin::PictureBuffer(int width, int height) {
     return LensPicture(picture_->Bits(), width, height, picture_->Stride());
 }
 
-// Straight onto the window: one blit of the picture, no paint message, no frame repainted.
+// Straight onto the window, no paint message, no frame repainted. An overlay change waiting
+// to be painted is shown by this.
 void LensWindowWin::Present() {
     const WindowDc dc(Handle());
     if (dc.Get()) {
         PaintPicture(dc.Get());
+        if (overlayUnpainted_) {
+            const RECT area = PictureRect();
+            ValidateRect(Handle(), &area);
+            overlayUnpainted_ = false;
+        }
     }
 }
 
+// Without marks one blit of the picture; with them, picture and marks are put together in a
+// buffer first, so that the marks never flicker.
 void LensWindowWin::PaintPicture(HDC dc) {
     const RECT area = PictureRect();
+    if (!HasMarks(overlay_)) {
+        PaintPictureArea(dc, area);
+        return;
+    }
+    const DoubleBuffer buffer(dc, area);
+    PaintPictureArea(buffer.Dc(), area);
+    DrawLensOverlay(buffer.Dc(), area, overlay_, WindowDpi(Handle()));
+}
+
+void LensWindowWin::PaintPictureArea(HDC dc, const RECT& area) {
     SaveDC(dc);
     IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
     const int width = picture_ ? picture_->Width() : 0;
@@ -245,6 +263,7 @@ void LensWindowWin::Paint(HDC dc) {
 LRESULT LensWindowWin::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_PAINT: {
+        overlayUnpainted_ = false;
         PAINTSTRUCT ps{};
         HDC dc = BeginPaint(Handle(), &ps);
         Paint(dc);
@@ -260,9 +279,19 @@ LRESULT LensWindowWin::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     }
 }
 
-// Filled in by the pixel-tools work.
-void LensWindowWin::SetExcludedFromCapture(bool) {}
+// Where the system refuses (before Windows 10 version 2004, or Wine's stub) nothing changes.
+void LensWindowWin::SetExcludedFromCapture(bool excluded) {
+    SetDisplayAffinity(Handle(), excluded ? kExcludeFromCapture : kNoDisplayAffinity);
+}
 
-void LensWindowWin::SetOverlay(const LensOverlay&) {}
+// Painted with the next paint message, or by a Present coming first.
+void LensWindowWin::SetOverlay(const LensOverlay& overlay) {
+    if (overlay != overlay_) {
+        overlay_ = overlay;
+        const RECT area = PictureRect();
+        InvalidateRect(Handle(), &area, FALSE);
+        overlayUnpainted_ = true;
+    }
+}
 
 }  // namespace lenzor

@@ -38,9 +38,6 @@ public:
     void SetExcludedFromCapture(bool excluded) override;
     void SetOverlay(const LensOverlay& overlay) override;
 
-    // Whether the system agreed to leave the lens out of screen copies (Windows 10 2004 on).
-    bool ExcludedFromCapture() const { return excludedFromCapture_; }
-
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -48,6 +45,7 @@ private:
     RECT PictureRect() const;
     void Paint(HDC dc);
     void PaintPicture(HDC dc);
+    void PaintPictureArea(HDC dc, const RECT& area);
     void ApplyAlpha();
 
     std::unique_ptr<NativeWindow> owner_;
@@ -56,7 +54,8 @@ private:
     DWORD createdExStyle_ = 0;
     // The picture: 32 bits a pixel, the screen's own format, so it is shown without conversion.
     std::unique_ptr<DibSection> picture_;
-    bool excludedFromCapture_ = false;
+    LensOverlay overlay_;
+    bool overlayUnpainted_ = false;  // a paint message for the overlay's change is due
 };
 
 }  // namespace lenzor

@@ -1,10 +1,13 @@
 #include "lens/lenzor.h"
 
+#include "lens/lens_grid.h"
+#include "lens/lens_overlay_text.h"
 #include "lens/lens_placement.h"
 #include "lens/lens_render.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <exception>
 #include <utility>
 #include <vector>
@@ -13,6 +16,7 @@ namespace lenzor {
 namespace {
 
 constexpr int kDefaultSide = 250;
+constexpr uint32_t kZoomBadgeMilliseconds = 1000;
 
 // A size from a hand-edited settings file can be anything. The window may be larger than the
 // screen (it then never fits anywhere and stays put), up to what window messages can carry, so
@@ -36,6 +40,7 @@ TLenzor::TLenzor(LensSystem& system, std::unique_ptr<LensWindow> window)
     : system_(system), window_(AddOwned(std::move(window))),
       effectImage_(AddOwned(std::make_unique<TOrImageEngine>())),
       layeredSupported_(system.IsWin2000OrLater()),
+      canExcludeFromCapture_(system.CanExcludeFromCapture()),
       frameClock_(system.CreateFrameClock([this] { DisplayFrame(); })) {
     window_->Resize(kDefaultSide, kDefaultSide);
     SetPositionMode(pmCornerTracker);
@@ -46,6 +51,7 @@ void TLenzor::SetShown(bool shown) {
         window_->Show();
     } else {
         window_->Hide();
+        Unfreeze();
     }
 }
 
@@ -54,6 +60,7 @@ bool TLenzor::IsShown() {
 }
 
 void TLenzor::Tick() {
+    ExpireZoomBadge();
     // Unsigned difference: redraws keep coming when the tick count wraps after 49.7 days.
     if (system_.TickCount() - lastRenderTick_ >= updateInterval_) {
         UpdateLens(false);
@@ -77,7 +84,7 @@ void TLenzor::RecordFailure(const std::string& text) {
 }
 
 void TLenzor::UpdateLens(bool positionOnly) {
-    if (!IsShown()) {
+    if (!IsShown() || frozen_) {
         return;
     }
     LensPoint pointer;
@@ -144,11 +151,31 @@ void TLenzor::RenderLens(LensPoint pointer) {
     const RenderGeometry geometry = ComputeRenderGeometry(width, height, zoom, pointer);
     Bitmap24& grab = PrepareGrabTarget(contrastMode_, *effectImage_, grab_, geometry.grab.Width(),
                                        geometry.grab.Height());
-    system_.CaptureScreen(geometry.grab, true, grab);
+    if (frozen_) {
+        CopyHeldGrab(geometry.grab, grab);
+    } else {
+        system_.CaptureScreen(geometry.grab, true, grab);
+    }
+    rendered_ = {geometry.grab, pointer, zoomFactor_, contrastMode_};
     const LensPicture picture = window_->PictureBuffer(width, height);
     RenderContrastStage(contrastMode_, contrast_, *effectImage_, grab, picture);
-    DrawMarker(picture, geometry.marker);
+    // The grid's box marks the pointer's pixel exactly; the marker square beside it would only
+    // hide part of that pixel.
+    if (pixelGrid_ && zoom >= kPixelGridMinZoom) {
+        DrawPixelGrid(picture, geometry.grab.Width(), geometry.grab.Height(),
+                      {pointer.x - geometry.grab.left, pointer.y - geometry.grab.top});
+    } else {
+        DrawMarker(picture, geometry.marker);
+    }
+    // A frozen lens keeps the readout of the pixel it was frozen on.
+    if (!frozen_) {
+        LensOverlay overlay = overlay_;
+        overlay.readout = showColor_ ? ColorAt(pointer) : std::nullopt;
+        ChangeOverlay(overlay);
+    }
     window_->Present();
+    rendered_.width = width;
+    rendered_.height = height;
 }
 
 bool TLenzor::ContainsPoint(LensPoint pointer) {
@@ -167,6 +194,7 @@ void TLenzor::SetAlpha(int alpha) {
 
 void TLenzor::SetContrastMode(int mode) {
     if (mode != contrastMode_) {
+        Unfreeze();
         effectImage_->ResetEffects();
     }
     contrastMode_ = mode;
@@ -180,9 +208,11 @@ void TLenzor::SetPositionMode(int mode) {
         mode = pmCornerTracker;  // click-through needs layered windows
     }
     if (mode != positionMode_) {
+        Unfreeze();
         window_->SetBorder(BorderFor(mode));
     }
     positionMode_ = mode;
+    ApplyCaptureVisibility();
     // The preview applies every setting every 10 ms: an unchanged style must not touch the
     // window, or it would flicker and redraw its frame each time.
     const bool clickThrough = ClickThroughFor(mode);
@@ -240,27 +270,158 @@ void TLenzor::SetLiveFollow(bool value) {
 
 void TLenzor::DisplayFrame() {}
 
-// Filled in by the pixel-tools work.
 void TLenzor::SetShowColor(bool value) {
     showColor_ = value;
+    if (!value && overlay_.readout) {
+        LensOverlay overlay = overlay_;
+        overlay.readout.reset();
+        ChangeOverlay(overlay);
+    }
 }
 
 void TLenzor::SetVisibleToCapture(bool value) {
     visibleToCapture_ = value;
+    ApplyCaptureVisibility();
+}
+
+// Under the pointer the lens would copy itself into its own picture, whatever the setting.
+// Where the system cannot leave a window out of capture, the window is never asked to: it
+// stays as the system made it.
+void TLenzor::ApplyCaptureVisibility() {
+    if (!canExcludeFromCapture_) {
+        return;
+    }
+    const bool exclude = positionMode_ == pmUnderCursor || !visibleToCapture_;
+    if (excludedFromCapture_ != exclude) {
+        window_->SetExcludedFromCapture(exclude);
+        excludedFromCapture_ = exclude;
+    }
+}
+
+void TLenzor::ChangeOverlay(const LensOverlay& overlay) {
+    if (overlay != overlay_) {
+        overlay_ = overlay;
+        window_->SetOverlay(overlay_);
+    }
 }
 
 void TLenzor::SetFrozen(bool frozen) {
-    frozen_ = frozen;
+    if (!frozen) {
+        const bool wasFrozen = frozen_;
+        Unfreeze();
+        if (wasFrozen) {
+            UpdateLens(false);
+        }
+        return;
+    }
+    if (frozen_ || !IsShown()) {
+        return;
+    }
+    // The grab as captured: the negative inverted it in place, the filter modes keep it as the
+    // engine's source.
+    const bool engine =
+        rendered_.contrastMode == cmFixedGamma || rendered_.contrastMode == cmBrokenTV;
+    heldGrab_ = engine ? effectImage_->PictureOriginal() : grab_;
+    if (rendered_.contrastMode == cmNegative) {
+        InvertChannels(heldGrab_);
+    }
+    heldGrabRect_ = rendered_.grab;
+    frozen_ = true;
+    LensOverlay overlay = overlay_;
+    overlay.frozen = true;
+    ChangeOverlay(overlay);
 }
 
-void TLenzor::ShowZoomBadge() {}
+void TLenzor::Unfreeze() {
+    if (!frozen_) {
+        return;
+    }
+    frozen_ = false;
+    heldGrab_ = Bitmap24();
+    LensOverlay overlay = overlay_;
+    overlay.frozen = false;
+    ChangeOverlay(overlay);
+}
+
+// The held grab where it overlaps rect, black elsewhere.
+void TLenzor::CopyHeldGrab(const LensRect& rect, Bitmap24& out) const {
+    out.SetSize(rect.Width(), rect.Height());
+    const int left = std::max(rect.left, heldGrabRect_.left);
+    const int right =
+        std::min({rect.right, heldGrabRect_.right, heldGrabRect_.left + heldGrab_.Width()});
+    const int top = std::max(rect.top, heldGrabRect_.top);
+    const int bottom =
+        std::min({rect.bottom, heldGrabRect_.bottom, heldGrabRect_.top + heldGrab_.Height()});
+    for (int y = top; y < bottom; ++y) {
+        if (left < right) {
+            std::memcpy(out.Row(y - rect.top) + 3 * static_cast<std::size_t>(left - rect.left),
+                        heldGrab_.Row(y - heldGrabRect_.top) +
+                            3 * static_cast<std::size_t>(left - heldGrabRect_.left),
+                        3 * static_cast<std::size_t>(right - left));
+        }
+    }
+}
+
+void TLenzor::ShowZoomBadge() {
+    LensOverlay overlay = overlay_;
+    overlay.badge = ZoomBadgeText(zoomFactor_);
+    badgeShownAt_ = system_.TickCount();
+    ChangeOverlay(overlay);
+    if (frozen_ && rendered_.width > 0 && zoomFactor_ != rendered_.zoom) {
+        try {
+            RenderLens(rendered_.pointer);
+        } catch (const std::exception& e) {
+            RecordFailure(e.what());
+        }
+    }
+}
+
+void TLenzor::ExpireZoomBadge() {
+    if (!overlay_.badge.empty() && system_.TickCount() - badgeShownAt_ >= kZoomBadgeMilliseconds) {
+        LensOverlay overlay = overlay_;
+        overlay.badge.clear();
+        ChangeOverlay(overlay);
+    }
+}
 
 Bitmap24 TLenzor::Picture() {
-    return {};
+    if (rendered_.width <= 0 || rendered_.height <= 0) {
+        return {};
+    }
+    // The window keeps the pixels of a buffer asked for again at the same size.
+    const LensPicture shown = window_->PictureBuffer(rendered_.width, rendered_.height);
+    Bitmap24 picture(shown.Width(), shown.Height());
+    for (int y = 0; y < shown.Height(); ++y) {
+        const uint8_t* in = shown.Row(y);
+        uint8_t* out = picture.Row(y);
+        for (int x = 0; x < shown.Width(); ++x, in += 4, out += 3) {
+            out[0] = in[0];
+            out[1] = in[1];
+            out[2] = in[2];
+        }
+    }
+    return picture;
 }
 
 std::optional<uint32_t> TLenzor::ColorUnderPointer() {
-    return std::nullopt;
+    LensPoint pointer;
+    if (!system_.PointerPos(pointer)) {
+        return std::nullopt;
+    }
+    return ColorAt(pointer);
+}
+
+std::optional<uint32_t> TLenzor::ColorAt(LensPoint point) {
+    Bitmap24 pixel;
+    try {
+        system_.CaptureScreen({point.x, point.y, point.x + 1, point.y + 1}, false, pixel);
+    } catch (const std::exception&) {
+        return std::nullopt;  // the redraw's own capture reports what keeps failing
+    }
+    if (pixel.Empty()) {
+        return std::nullopt;
+    }
+    return pixel.PixelColor(0, 0);
 }
 
 }  // namespace lenzor

@@ -95,23 +95,32 @@ public:
     // The frame clock's call, once per display refresh while it runs.
     void DisplayFrame();
 
-    // A strip along the bottom edge with the colour under the pointer.
+    // A strip along the bottom edge with the colour under the pointer (ColorUnderPointer, read
+    // at each redraw and given to the window as the overlay's readout).
     bool ShowColor() const { return showColor_; }
     void SetShowColor(bool value);
-    // Lines between the enlarged pixels and a box around the pointer's pixel, at zoom 6 and up.
+    // Lines between the enlarged pixels and a box around the pointer's pixel, at zoom 6 and up
+    // (lens_grid.h), drawn after the contrast stage; the box takes the marker square's place.
     bool PixelGrid() const { return pixelGrid_; }
     void SetPixelGrid(bool value) { pixelGrid_ = value; }
-    // Screen capture (screen sharing) may show the lens where it never covers its own grab.
+    // Screen capture (screen sharing) may show the lens where it never covers its own grab:
+    // with this on, every mode but Under Cursor lets capture see the window; otherwise it is
+    // left out. Where the system cannot leave windows out, the window is never asked to.
     bool VisibleToCapture() const { return visibleToCapture_; }
     void SetVisibleToCapture(bool value);
 
-    // A frozen lens keeps its picture and place until unfrozen; hiding it or changing its
-    // position or contrast mode unfreezes it. A zoom change re-renders the held picture.
+    // A frozen lens keeps its picture and place until unfrozen, and shows a frozen mark; only a
+    // shown lens freezes. Hiding it or changing its position or contrast mode unfreezes it;
+    // SetFrozen(false) redraws a shown lens at once. While frozen, ShowZoomBadge after a zoom
+    // change re-renders the held grab at the new factor around the same pointer (black where
+    // a smaller factor reaches past what was grabbed).
     bool Frozen() const { return frozen_; }
     void SetFrozen(bool frozen);
-    // Shows the zoom factor ("x2.5") in a corner of the lens for about a second.
+    // Shows the zoom factor ("x2.5") in a corner of the lens for about a second of TickCount;
+    // Tick takes it away. Never grabs the screen itself.
     void ShowZoomBadge();
-    // The picture last shown, as shown (the window's marks left out); empty before the first.
+    // The picture last presented, exactly as presented (the window's marks left out); empty
+    // before the first and after a redraw that failed on the way.
     Bitmap24 Picture();
     // The screen's colour at the pointer's hot spot, without the pointer's image and before any
     // contrast effect; none when the pointer or the screen cannot be read.
@@ -123,14 +132,32 @@ public:
     const TOrImageEngine& EffectImage() const { return *effectImage_; }
 
 private:
+    // What the last redraw was made of, for Picture() and for re-rendering a frozen lens.
+    struct RenderedFrame {
+        LensRect grab;
+        LensPoint pointer;
+        double zoom = 0;
+        int contrastMode = 0;
+        int width = 0;  // 0: nothing presented
+        int height = 0;
+    };
+
     bool ClickThroughFor(int mode) const;
     void ShowMarker(MarkerCorner corner);
     void RecordFailure(const std::string& text);
+    void ApplyCaptureVisibility();
+    void ChangeOverlay(const LensOverlay& overlay);
+    void ExpireZoomBadge();
+    void Unfreeze();
+    void CopyHeldGrab(const LensRect& rect, Bitmap24& out) const;
+    std::optional<uint32_t> ColorAt(LensPoint point);
 
     LensSystem& system_;
     LensWindow* window_;
     TOrImageEngine* effectImage_;
     bool layeredSupported_;
+    bool canExcludeFromCapture_;
+    std::optional<bool> excludedFromCapture_;  // as last given to the window
     bool mouseThrough_ = false;
     bool holdPosition_ = false;
     LensRect vacatedRect_;
@@ -156,6 +183,11 @@ private:
 
     MarkerCorner marker_ = MarkerCorner::mkNone;
     Bitmap24 grab_;
+    RenderedFrame rendered_;
+    Bitmap24 heldGrab_;  // while frozen: the last redraw's grab as captured
+    LensRect heldGrabRect_;
+    LensOverlay overlay_;  // as last given to the window
+    uint32_t badgeShownAt_ = 0;
     std::optional<std::string> newFailure_;
     std::set<std::string> reportedFailures_;
 };

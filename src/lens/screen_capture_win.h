@@ -12,6 +12,7 @@
 namespace lenzor {
 
 // The screen contents of rect (virtual-screen coordinates; what no monitor shows stays black).
+// The lens always draws the pointer in; this plain capture is what the capture tests read.
 void CaptureScreenRect(const LensRect& rect, Bitmap24& out);
 
 // The bounding rectangle of all monitors.

@@ -68,6 +68,8 @@ public:
     void SetIconList(TImageList* list);
     int IconIndex() const { return FIconIndex; }
     void SetIconIndex(int index);
+    // Icon cycling, the tooltip switch and the enter/exit events belong to the tray icon
+    // component; Lenzor itself shows one still icon with its tooltip.
     bool CycleIcons() const { return FCycleIcons; }
     void SetCycleIcons(bool cycle);
     std::uint32_t CycleInterval() const { return FCycleInterval; }

@@ -200,11 +200,6 @@ void TControl::SetFocus() {
     }
 }
 
-bool TControl::Focused() const {
-    TCustomForm* form = ParentForm();
-    return form && form->ActiveControl() == this;
-}
-
 bool TControl::HasStringProperty(std::string_view property) const {
     return (HasCaption() && EqualsIgnoringAsciiCase(property, "Caption")) ||
            EqualsIgnoringAsciiCase(property, "Hint");

@@ -104,7 +104,6 @@ public:
     // Focus is tracked by the form (ActiveControl); a peer moves the real focus too.
     virtual bool CanFocus() const { return false; }
     void SetFocus();
-    bool Focused() const;
     // Called when the control loses or gains the focus.
     virtual void DoExit() {}
     virtual void DoEnter() {}

@@ -1,31 +1,16 @@
-// The model lays out in 96-DPI pixels; these scale to a window's real DPI and give the system's
-// dialog font for it. Newer DPI functions are looked up at run time (Windows 7 lacks them).
+// The model lays out in 96-DPI pixels; win/dpi_win.h scales to a window's real DPI and gives the
+// system's dialog font for it, this adds the model's rectangles and window frames.
 #pragma once
 
 #include "ui/control.h"
+#include "win/dpi_win.h"
 
 #include <windows.h>
 
 namespace lenzor {
 
-inline constexpr UINT kDesignDpi = 96;
-
-// The primary screen's DPI.
-UINT SystemDpi();
-// GetDpiForWindow where the system has it, else the system DPI.
-UINT WindowDpi(HWND hwnd);
-
-inline int ScaleToDpi(int value, UINT dpi) {
-    return MulDiv(value, static_cast<int>(dpi), kDesignDpi);
-}
-inline int ScaleFromDpi(int value, UINT dpi) {
-    return MulDiv(value, kDesignDpi, static_cast<int>(dpi));
-}
 // Edges scale one by one, so neighbouring controls still meet after scaling.
 RECT ScaleRect(const TRect& rect, UINT dpi);
-
-// The message font of the non-client metrics at that DPI; one font per DPI, kept for the run.
-HFONT DialogFont(UINT dpi);
 
 // AdjustWindowRectExForDpi where present.
 void AdjustWindowRectForDpi(RECT& rect, DWORD style, DWORD exStyle, UINT dpi);

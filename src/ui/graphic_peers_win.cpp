@@ -182,28 +182,9 @@ LRESULT PaintBoxPeer::OwnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
 
 // Bevel
 
-void BevelPeer::Update(ControlChange what) {
-    if (what == ControlChange::Style) {
-        InvalidateRect(Handle(), nullptr, FALSE);
-    }
-}
-
 void BevelPeer::Paint(HDC dc, const RECT& client) {
     RECT r = client;
-    switch (static_cast<const TBevel&>(Control()).Shape()) {
-    case TBevelShape::bsBox:
-        DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT);
-        break;
-    case TBevelShape::bsFrame:
-        DrawEdge(dc, &r, EDGE_ETCHED, BF_RECT);
-        break;
-    case TBevelShape::bsTopLine:
-        DrawEdge(dc, &r, EDGE_ETCHED, BF_TOP);
-        break;
-    case TBevelShape::bsBottomLine:
-        DrawEdge(dc, &r, EDGE_ETCHED, BF_BOTTOM);
-        break;
-    }
+    DrawEdge(dc, &r, EDGE_ETCHED, BF_RECT);
 }
 
 }  // namespace lenzor

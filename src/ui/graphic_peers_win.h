@@ -85,7 +85,6 @@ public:
 
 protected:
     bool ClickThrough() const override { return true; }
-    void Update(ControlChange what) override;
     void Paint(HDC dc, const RECT& client) override;
 };
 

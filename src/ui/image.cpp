@@ -48,13 +48,6 @@ void TImage::SetStretch(bool stretch) {
     }
 }
 
-void TImage::SetCenter(bool center) {
-    if (center != FCenter) {
-        FCenter = center;
-        Changed(ControlChange::Picture);
-    }
-}
-
 void TImage::SetTransparent(bool transparent) {
     if (transparent != FTransparent) {
         FTransparent = transparent;
@@ -67,7 +60,7 @@ TRect TImage::DestinationRect() const {
         return {0, 0, Width(), Height()};
     }
     return PictureDestination(Width(), Height(), FPicture.Width(), FPicture.Height(), FStretch,
-                              FCenter);
+                              false);
 }
 
 TRect PictureDestination(int controlWidth, int controlHeight, int pictureWidth, int pictureHeight,

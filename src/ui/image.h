@@ -48,8 +48,6 @@ public:
     // Stretched to the control, or centred, or at the top-left corner.
     bool Stretch() const { return FStretch; }
     void SetStretch(bool stretch);
-    bool Center() const { return FCenter; }
-    void SetCenter(bool center);
     // A bitmap's bottom-left pixel colour shows the background (icons carry their own mask).
     bool Transparent() const { return FTransparent; }
     void SetTransparent(bool transparent);
@@ -60,7 +58,6 @@ public:
 private:
     TPicture FPicture;
     bool FStretch = false;
-    bool FCenter = false;
     bool FTransparent = false;
 };
 

@@ -16,9 +16,9 @@ namespace lenzor {
 
 enum class TProgressStage { psStarting, psRunning, psEnding };
 
-using TProgressEvent = std::function<void(TComponent& sender, TProgressStage stage,
-                                          int percentDone, bool redrawNow, const TRect& rect,
-                                          const std::string& message)>;
+using TProgressEvent =
+    std::function<void(TComponent& sender, TProgressStage stage, int percentDone, bool redrawNow,
+                       const TRect& rect, const std::string& message)>;
 
 class TOrImage : public TGraphicControl, public TOrImageEngine {
 public:

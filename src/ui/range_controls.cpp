@@ -37,11 +37,6 @@ void TTrackBar::SetTickMarks(bool on) {
     }
 }
 
-void TTrackBar::SetFrequency(int frequency) {
-    FFrequency = std::max(frequency, 1);
-    Changed(ControlChange::Style);
-}
-
 TSpinEdit::TSpinEdit(TComponent* owner, std::string name) : TEdit(owner, std::move(name)) {
     SetText("0");
 }

@@ -20,11 +20,9 @@ public:
     int Position() const { return FPosition; }
     // A change fires OnChange.
     void SetPosition(int position);
-    // Tick marks every `Frequency` steps, or none.
+    // Tick marks at every step, or none.
     bool TickMarks() const { return FTickMarks; }
     void SetTickMarks(bool on);
-    int Frequency() const { return FFrequency; }
-    void SetFrequency(int frequency);
 
     TNotifyEvent OnChange;
 
@@ -33,7 +31,6 @@ private:
     int FMax = 10;
     int FPosition = 0;
     bool FTickMarks = true;
-    int FFrequency = 1;
 };
 
 // An edit for a whole number with up and down buttons. MinValue = MaxValue (0 and 0 by

@@ -66,7 +66,6 @@ HWND TrackBarPeer::CreateHandle(HWND parent) {
 void TrackBarPeer::Refresh() {
     SendMessageW(Handle(), TBM_SETRANGEMIN, FALSE, bar_.Min());
     SendMessageW(Handle(), TBM_SETRANGEMAX, FALSE, bar_.Max());
-    SendMessageW(Handle(), TBM_SETTICFREQ, static_cast<WPARAM>(bar_.Frequency()), 0);
     SendMessageW(Handle(), TBM_SETPOS, TRUE, bar_.Position());
 }
 

@@ -187,11 +187,4 @@ TRect TGroupBox::ClientRect() const {
             std::max(Height() - kFrame, kCaptionHeight + kFrame)};
 }
 
-void TBevel::SetShape(TBevelShape shape) {
-    if (shape != FShape) {
-        FShape = shape;
-        Changed(ControlChange::Style);
-    }
-}
-
 }  // namespace lenzor

@@ -159,16 +159,10 @@ public:
     TRect ClientRect() const override;
 };
 
-enum class TBevelShape { bsBox, bsFrame, bsTopLine, bsBottomLine };
-
+// An etched frame around a group of controls.
 class TBevel : public TGraphicControl {
 public:
     using TGraphicControl::TGraphicControl;
-    TBevelShape Shape() const { return FShape; }
-    void SetShape(TBevelShape shape);
-
-private:
-    TBevelShape FShape = TBevelShape::bsFrame;
 };
 
 // A click area without a picture of its own.

@@ -1,11 +1,14 @@
-// The main form's platform for native tests: lenses on the lens fakes, the tray and hot key as
-// records, the registry's autorun value as a flag, message boxes and opened links as lists.
+// The program's platform for native tests: lenses on the lens fakes, the tray and the hot keys
+// as records (with keys "another program holds"), the registry's autorun value as a flag,
+// message boxes, opened links and the clipboard as lists.
 #pragma once
 
 #include "../lens/lens_fakes.h"
 #include "app/main_platform.h"
 #include "ui/forms.h"
 
+#include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -19,6 +22,10 @@ public:
     std::function<void(THKeyID)> hotKeyPressed;
     TPopupMenu* trayMenu = nullptr;
     std::vector<std::pair<THKeyMods, std::uint8_t>> hotKeys;  // every registration, in order
+    std::map<THKeyID, std::pair<THKeyMods, std::uint8_t>> registered;  // what is active now
+    std::set<std::uint8_t> takenKeys;  // key codes another program holds
+    std::vector<std::string> clipboard;  // "text:..." or "picture:WxH"
+    std::vector<Bitmap24> clipboardPictures;
     bool autoRun = false;
     bool autoRunWritable = true;
     std::vector<std::string> opened;
@@ -28,11 +35,16 @@ public:
     void CreateHotKeyCtrl(std::function<void(THKeyID)> onPressed) override {
         hotKeyPressed = onPressed;
     }
-    bool AddHotKey(THKeyID, THKeyMods modifiers, std::uint8_t key) override {
+    bool AddHotKey(THKeyID id, THKeyMods modifiers, std::uint8_t key) override {
         hotKeys.emplace_back(modifiers, key);
-        return key != 0;
+        registered.erase(id);
+        if (key == 0 || takenKeys.contains(key)) {
+            return false;
+        }
+        registered[id] = {modifiers, key};
+        return true;
     }
-    void RemoveHotKey(THKeyID) override {}
+    void RemoveHotKey(THKeyID id) override { registered.erase(id); }
     void CreateTrayIcon(TPopupMenu& menu) override { trayMenu = &menu; }
     void RestoreMainForm() override { form->Show(); }
     void SendMainFormToTray() override { form->Hide(); }
@@ -49,6 +61,14 @@ public:
         return autoRunWritable;
     }
     void OpenWithShell(std::string_view target) override { opened.emplace_back(target); }
+    void CopyPictureToClipboard(const Bitmap24& picture) override {
+        clipboard.push_back("picture:" + std::to_string(picture.Width()) + "x" +
+                            std::to_string(picture.Height()));
+        clipboardPictures.push_back(picture);
+    }
+    void CopyTextToClipboard(const std::string& text) override {
+        clipboard.push_back("text:" + text);
+    }
     void ShowMessageBox(const std::string& text, const std::string& caption, MessageBoxKind) override {
         boxes.push_back(caption + "|" + text);
     }

@@ -6,11 +6,14 @@
 #include "app/frame_lenzor_opt.h"
 #include "app/main_controller.h"
 #include "app/settings.h"
+#include "app/web_addresses.h"
 #include "core/format_settings.h"
 #include "lang/ini_lang.h"
 #include "options/file_system.h"
 #include "options/opt_system.h"
+#include "ui/image.h"
 #include "ui/menu.h"
+#include "ui/or_image.h"
 #include "ui/page_control.h"
 #include "ui/hot_key.h"
 #include "ui/range_controls.h"
@@ -18,6 +21,8 @@
 #include "ui/timer.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdio>
 
 namespace lenzor {
 namespace {
@@ -235,7 +240,7 @@ TEST_F(MainForm, StoredHotKeysThatAreNoCombinationRegisterNothing) {
         const char* stored;
         bool registers;
         const char* text;
-    } cases[] = {{"0", true, ""},      {"49223", true, "Ctrl+Alt+G"},
+    } cases[] = {{"0", false, ""},     {"49223", true, "Ctrl+Alt+G"},
                  {"16684", false, ""}, {"70000", false, ""},
                  {"-1", false, ""},    {"8257", true, "Shift+A"}};
     for (const Case& c : cases) {
@@ -245,6 +250,145 @@ TEST_F(MainForm, StoredHotKeysThatAreNoCombinationRegisterNothing) {
         EXPECT_EQ(!platform.hotKeys.empty(), c.registers) << c.stored;
         EXPECT_EQ(Form().Showglass1->ShortCutText(), c.text) << c.stored;
     }
+}
+
+// The show/hide key holds for the whole run; the tools' keys only while the lens shows. A key
+// another program holds is reported once and never shown as working.
+TEST_F(MainForm, ToolKeysHoldOnlyWhileTheLensShowsAndTakenKeysAreReportedOnce) {
+    WriteIni("[Common]\r\nFirstStart=0\r\nHotKeyShowGlass=49223\r\nHotKeyFreeze=49222\r\n"
+             "HotKeyCopy=49219\r\nHotKeyCopyColor=garbage\r\n");
+    platform.takenKeys = {'C'};  // Ctrl+Alt+C, the copy key
+    TForm1& f = Start();
+    auto ids = [&] {
+        std::vector<THKeyID> active;
+        for (const auto& [id, key] : platform.registered) {
+            active.push_back(id);
+        }
+        return active;
+    };
+    EXPECT_EQ(ids(), std::vector<THKeyID>{0});
+    EXPECT_FALSE(f.Zoomin1->Enabled());
+    EXPECT_TRUE(platform.boxes.empty());
+
+    app->Showglass1Click();
+    EXPECT_EQ(ids(), (std::vector<THKeyID>{0, 1, 2, 3}));  // show, zoom in and out, freeze
+    EXPECT_TRUE(f.Zoomin1->Enabled());
+    EXPECT_EQ(f.Zoomin1->ShortCutText(), "Ctrl+Alt+PgUp");
+    EXPECT_EQ(f.Freezeglass1->ShortCutText(), "Ctrl+Alt+F");
+    EXPECT_EQ(f.Copyglasspicture1->ShortCutText(), "");  // taken
+    EXPECT_EQ(f.Copycolour1->ShortCutText(), "");        // no combination
+    ASSERT_EQ(platform.boxes.size(), 1u);
+    EXPECT_NE(platform.boxes[0].find("Ctrl+Alt+C (Copy glass picture)"), std::string::npos);
+
+    app->Showglass1Click();
+    EXPECT_EQ(ids(), std::vector<THKeyID>{0});
+    EXPECT_EQ(f.Copyglasspicture1->ShortCutText(), "");
+    app->Showglass1Click();
+    EXPECT_EQ(platform.boxes.size(), 1u);  // told once a run
+
+    platform.hotKeyPressed(3);  // the freeze key acts like its tray entry
+    EXPECT_TRUE(Lens().Frozen());
+    EXPECT_TRUE(f.Freezeglass1->Checked());
+    app->Showglass1Click();  // hiding ends the freeze
+    EXPECT_FALSE(Lens().Frozen());
+    EXPECT_FALSE(f.Freezeglass1->Checked());
+    platform.hotKeyPressed(3);  // the tray entry is disabled now: nothing happens
+    EXPECT_FALSE(Lens().Frozen());
+}
+
+// Each press takes the next factor of the list and stores it alone: every other byte of the file
+// stays. The dialog shows the new factor when it opens.
+TEST_F(MainForm, ZoomKeysStepThroughTheListAndStoreOnlyTheFactor) {
+    const std::string head = "; kept as it is\r\n[Common]\r\nFirstStart=0\r\n[MouseControl]\r\n";
+    const std::string tail = "Lenzor.Alpha = 77\r\n[Other]\r\nx=1\r\n";
+    struct Case {
+        const char* stored;
+        bool zoomIn;
+        double expected;
+        const char* line;  // the factor's line afterwards, or nothing when the file stays
+    } cases[] = {
+        {"2", true, 2.5, "Lenzor.ZoomFactor=2.5\r\n"},
+        {"2", false, 1.5, "Lenzor.ZoomFactor=1.5\r\n"},
+        {"2.2", true, 2.5, "Lenzor.ZoomFactor=2.5\r\n"},
+        {"2.2", false, 2, "Lenzor.ZoomFactor=2\r\n"},
+        {"32", true, 32, nullptr},
+        {"0.7", false, 0.7, nullptr},
+        {"0.5", true, 0.7, "Lenzor.ZoomFactor=0.7\r\n"},
+        {"100", false, 32, "Lenzor.ZoomFactor=32\r\n"},
+    };
+    for (const Case& c : cases) {
+        const std::string stored = std::string("Lenzor.ZoomFactor=") + c.stored + "\r\n";
+        WriteIni(head + stored + tail);
+        TForm1& f = Start();
+        const FakeWindow& window = *platform.lensWindows.back();
+        app->Showglass1Click();
+        (c.zoomIn ? f.Zoomin1 : f.Zoomout1)->Click();
+        EXPECT_EQ(Lens().ZoomFactor(), c.expected) << c.stored;
+        EXPECT_EQ(Ini(), head + (c.line ? c.line : stored) + tail) << c.stored;
+        if (c.line) {
+            EXPECT_EQ(window.overlay.badge, "x" + NumberText(c.expected));
+        }
+    }
+    app->MenuOptions1Click();
+    EXPECT_EQ(Frame().CBLZZoomFactor->Text(), "32");
+}
+
+TEST_F(MainForm, ToolEntriesCopyThePictureAndTheColourUnderThePointer) {
+    WriteIni("[Common]\r\nFirstStart=0\r\n[MouseControl]\r\nLenzor.ContrastMode=1\r\n");
+    TForm1& f = Start();
+    app->Showglass1Click();
+    f.Copyglasspicture1->Click();  // nothing drawn yet: nothing to copy
+    EXPECT_TRUE(platform.clipboard.empty());
+    platform.system.tick += 1000;
+    f.Timer1->Trigger();
+    f.Copyglasspicture1->Click();
+    ASSERT_EQ(platform.clipboardPictures.size(), 1u);
+    EXPECT_EQ(platform.clipboardPictures[0], platform.lensWindows[0]->presented.back());
+
+    platform.system.pointer = {300, 200};
+    f.Copycolour1->Click();  // the screen's own colour, not the negative the lens shows
+    const std::uint32_t color = testing::ScreenColor(300, 200);
+    char expected[8];
+    std::snprintf(expected, sizeof expected, "#%02X%02X%02X", color & 0xFF, (color >> 8) & 0xFF,
+                  color >> 16);
+    EXPECT_EQ(platform.clipboard.back(), std::string("text:") + expected);
+}
+
+// A settings file that cannot be written: the user is told, the dialog still opens at the first
+// start and stays open on OK, and what does not live in the file (the lens, autorun) still
+// takes the choice.
+TEST_F(MainForm, ASettingsFileThatCannotBeWrittenIsReportedAndLosesNothingElse) {
+    std::filesystem::create_directories(PathFromUtf8(folder.File("Lenzor.ini")));
+    TForm1& f = Start();
+    f.Timer1->Trigger();  // the first start
+    ASSERT_EQ(platform.boxes.size(), 1u);
+    EXPECT_EQ(platform.boxes[0].rfind("Error|", 0), 0u);
+    EXPECT_NE(platform.boxes[0].find(folder.File("Lenzor.ini")), std::string::npos);
+    EXPECT_TRUE(f.Visible());
+
+    Frame().CBLZZoomFactor->TypeText("3");
+    f.CBAutoRunApp->SetChecked(true);
+    f.BOK->Click();
+    EXPECT_EQ(platform.boxes.size(), 2u);
+    EXPECT_TRUE(f.Visible());
+    EXPECT_EQ(Lens().ZoomFactor(), 3.0);
+    EXPECT_TRUE(platform.autoRun);
+
+    platform.autoRunWritable = false;  // now the registry refuses too
+    f.CBAutoRunApp->SetChecked(false);
+    f.BOK->Click();
+    ASSERT_EQ(platform.boxes.size(), 4u);
+    EXPECT_EQ(platform.boxes[3], "Lenzor|" + std::string(kMsgAutoRunFailed.text));
+}
+
+TEST_F(MainForm, TheLinksOpenTheWebSiteAndTheProPage) {
+    TForm1& f = Start();
+    f.LabelWebAdress->Click();
+    f.PaintBox1->Click();
+    f.Label4->Click();
+    f.Image3->Click();
+    const std::string site(kWebSiteAddress), pro(kProPageAddress);
+    EXPECT_EQ(platform.opened, (std::vector<std::string>{site, site, pro, pro}));
 }
 
 TEST_F(MainForm, APreviewLensFollowsEveryEditUntilTheDialogCloses) {
@@ -310,13 +454,13 @@ TEST_F(MainForm, PanelsAndThePreviewBoxShowWhereTheyBelong) {
         EXPECT_EQ(o.PanelBrokenTVContrastOpt->Visible(), mode == 3);
     }
     TPageControl& pages = *o.PageControl1;
-    ASSERT_EQ(pages.PageCount(), 5);
-    const char* captions[] = {"General", "Basic options", "Advanced options", "Pro version",
-                              "About"};
-    for (int i = 0; i < 5; ++i) {
+    ASSERT_EQ(pages.PageCount(), 6);
+    const char* captions[] = {"General", "Basic options", "Advanced options", "Tools",
+                              "Pro version", "About"};
+    for (int i = 0; i < 6; ++i) {
         EXPECT_EQ(pages.Pages(i)->Caption(), captions[i]);
         pages.SelectPage(i);
-        EXPECT_EQ(o.CBLZPreview->Visible(), i == 1 || i == 2) << i;
+        EXPECT_EQ(o.CBLZPreview->Visible(), i >= 1 && i <= 3) << i;
     }
 
     o.Button2->Click();  // "None"
@@ -329,6 +473,35 @@ TEST_F(MainForm, PanelsAndThePreviewBoxShowWhereTheyBelong) {
     o.CBLZZoomFactor->TypeText("5");
     f.BOK->Click();
     EXPECT_EQ(Lens().ZoomFactor(), 5.0);
+}
+
+// The dialog widens for its six tabs once its pages exist: whatever is anchored to the right
+// follows, and nothing any page holds sticks out of its parent.
+TEST_F(MainForm, TheWidenedDialogKeepsEveryControlInsideItsParent) {
+    TForm1& f = Start();
+    std::vector<const TComponent*> owners = {&f, f.FrameLenzorOpt1};
+    std::vector<std::string> outside;
+    for (const TComponent* owner : owners) {
+        for (int i = 0; i < owner->ComponentCount(); ++i) {
+            const auto* control = dynamic_cast<const TControl*>(owner->Components(i));
+            if (!control || !control->Parent() || control == Frame().CBLZPreview) {
+                continue;  // the preview box lies over the pages on purpose
+            }
+            const TControl& parent = *control->Parent();
+            if (control->Left() < 0 || control->Top() < 0 ||
+                control->Left() + control->Width() > parent.Width() ||
+                control->Top() + control->Height() > parent.Height()) {
+                outside.push_back(control->Name());
+            }
+        }
+    }
+    EXPECT_EQ(outside, std::vector<std::string>{});
+    // The right edges line up with the pages' margins again.
+    const TControl& page = *Frame().TabSheet3;
+    EXPECT_EQ(Frame().GroupBox3->Left() + Frame().GroupBox3->Width(), page.Width() - 8);
+    EXPECT_EQ(f.HotKeyCopyColor->Left() + f.HotKeyCopyColor->Width(),
+              f.GroupBoxToolKeys->Width() - 10);
+    EXPECT_EQ(f.BCancel->Left() + f.BCancel->Width(), f.ClientWidth() - 8);
 }
 
 TEST_F(MainForm, ALanguageRecaptionsTheDialogAndNamesItsTexts) {

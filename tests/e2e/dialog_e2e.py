@@ -124,7 +124,7 @@ def case_cancel(args):
         wait_dialog(s, shown=False)
         check(ini(s) == stored, repr(ini(s)))
 
-        s.tray_menu(30)  # "Options..."
+        s.tray_menu('options')
         s.click(control(s, 'Button', 'OK'), -40, 10)  # on the bottom panel: the dialog has the keys
         s.xdotool('key', 'alt+F4')
         wait_dialog(s, shown=False)
@@ -189,7 +189,7 @@ def case_language_build(args):
 def case_exit(args):
     """"Exit" on the tray menu ends the program, with status 0."""
     with Session(args, FIRST_START_DONE) as s:
-        s.tray_menu(62)  # "Exit"
+        s.tray_menu('exit')
         s.wait_until(lambda: not s.running(), 30, 'Lenzor to end')
         check(s.exit_status() == 0, 'Lenzor ended with status %s' % s.exit_status())
 

@@ -269,6 +269,34 @@ void AnswerResources(const std::wstring& folder, HANDLE process, GuiProbe& probe
     WriteAnswer(folder, L"query-resources", L"answer-resources", line);
 }
 
+std::string ClipboardBytes(UINT format) {
+    std::string bytes;
+    if (HANDLE data = GetClipboardData(format)) {
+        if (const void* locked = GlobalLock(data)) {
+            bytes.assign(static_cast<const char*>(locked), GlobalSize(data));
+            GlobalUnlock(data);
+        }
+    }
+    return bytes;
+}
+
+// What the clipboard holds: its text (answer-clipboard), its bitmap (-dib) and its PNG (-png),
+// each empty when absent.
+void AnswerClipboard(const std::wstring& folder) {
+    std::string text, dib, png;
+    if (OpenClipboard(nullptr)) {
+        const std::string wide = ClipboardBytes(CF_UNICODETEXT);
+        text = Utf8(std::wstring(reinterpret_cast<const wchar_t*>(wide.data()),
+                                 wide.size() / sizeof(wchar_t)).c_str());
+        dib = ClipboardBytes(CF_DIB);
+        png = ClipboardBytes(RegisterClipboardFormatW(L"PNG"));
+        CloseClipboard();
+    }
+    WriteWhole(folder + L"answer-clipboard-dib", dib);
+    WriteWhole(folder + L"answer-clipboard-png", png);
+    WriteAnswer(folder, L"query-clipboard", L"answer-clipboard", text);
+}
+
 void PumpFor(DWORD milliseconds) {
     const DWORD start = GetTickCount();
     do {
@@ -350,6 +378,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         }
         if (FileExists(folder + L"query-resources")) {
             AnswerResources(folder, process.hProcess, probe);
+        }
+        if (FileExists(folder + L"query-clipboard")) {
+            AnswerClipboard(folder);
         }
         PumpFor(100);
     }

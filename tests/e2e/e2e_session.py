@@ -183,6 +183,20 @@ class Session:
         values = dict(word.split('=') for word in words[1:])
         return {k: (v if k == 'counted' else int(v)) for k, v in values.items()}
 
+    def clipboard(self):
+        """The clipboard as the host reads it: (text, CF_DIB bytes, PNG bytes), each empty when
+        the clipboard has no such format."""
+        answer = os.path.join(self.dir, 'answer-clipboard')
+        if os.path.exists(answer):
+            os.remove(answer)
+        open(os.path.join(self.dir, 'query-clipboard'), 'w').close()
+        self.wait_until(lambda: os.path.exists(answer), 20, 'the host to read the clipboard')
+        parts = []
+        for suffix in ('', '-dib', '-png'):
+            with open(answer + suffix, 'rb') as f:
+                parts.append(f.read())
+        return parts[0].decode('utf-8'), parts[1], parts[2]
+
     def lenzor_status(self):
         """Fields of /proc/PID/status of the Linux process that runs this session's Lenzor.exe
         (values in kB as ints), or None when it is not found."""
@@ -300,14 +314,18 @@ class Session:
         return self.wait_for(lambda sh: all(sh.px(x, y) == host_color(x, y) for x, y in grid),
                              30, "the host's picture on the whole screen")
 
-    def tray_menu(self, item_y):
-        """Opens the tray icon's menu and clicks the item item_y pixels below the icon's top
-        (30: "Options...", 62: "Exit", below the separator)."""
+    # Where the tray menu's items lie, from the menu's bottom edge: the last ones stay put when
+    # entries are added above them.
+    TRAY_ITEMS = {'options': 40, 'exit': 14}
+
+    def tray_menu(self, item):
+        """Opens the tray icon's menu and clicks an item ('options' or 'exit')."""
         tray = self.window_geometry('Wine System Tray')
         self.xdotool('mousemove', '--sync', tray[0] + 10, tray[1] + 10)
         self.xdotool('click', 3)
-        self.wait_until(lambda: self.top_windows('#32768'), 30, 'the tray menu')
-        self.xdotool('mousemove', '--sync', tray[0] + 55, tray[1] + item_y)
+        menu = self.wait_until(lambda: self.top_windows('#32768'), 30, 'the tray menu')[0][0]
+        self.xdotool('mousemove', '--sync', menu['x'] + 45,
+                     menu['y'] + menu['h'] - self.TRAY_ITEMS[item])
         self.xdotool('click', 1)
 
 

@@ -188,7 +188,7 @@ def case_tray(args):
 
         s.xdotool('click', 3)  # the tray menu opens at the pointer
         s.wait_until(lambda: s.top_windows('#32768'), 30, 'the tray menu')
-        pointer = (icon[0] + 45, icon[1] + 20)  # on the menu's "Options..." item
+        pointer = (icon[0] + 45, icon[1] + 20)  # on the menu's first entries
         s.xdotool('mousemove', *pointer)
         lens = (pointer[0] + CORNER_OFFSET, pointer[1] + CORNER_OFFSET)
 

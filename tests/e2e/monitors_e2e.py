@@ -125,11 +125,11 @@ def case_dialog_second(args):
             return tray if tray[:2] == target else None
         tray = s.wait_until(tray_moved, 10, 'the tray icon on the second monitor')
         icon = (tray[0] + 10, tray[1] + 10)
-        s.xdotool('mousemove', *icon)
-        time.sleep(0.3)
+        s.xdotool('mousemove', '--sync', *icon)
         s.xdotool('click', 3)
-        time.sleep(0.5)
-        s.xdotool('mousemove', icon[0] + 45, icon[1] + 20)  # "Options..."
+        menu = s.wait_until(lambda: s.top_windows('#32768'), 30, 'the tray menu')[0][0]
+        options = (menu['x'] + 45, menu['y'] + menu['h'] - Session.TRAY_ITEMS['options'])
+        s.xdotool('mousemove', '--sync', *to_x(options))  # the listing is in Windows' terms
         s.xdotool('click', 1)
         form = s.wait_until(s.dialog, 30, 'the dialog')[0]
         left, top, right, bottom = SECONDARY

@@ -27,7 +27,7 @@ LANGUAGES = 3  # English, German, Russian: the combo lists them in the folder's 
 
 
 def open_dialog(s):
-    s.tray_menu(30)  # "Options..."
+    s.tray_menu('options')
     wait_dialog(s)
 
 

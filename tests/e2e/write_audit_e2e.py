@@ -132,14 +132,14 @@ def whole_use(s, language_build):
         dismiss_language_build(s)
     for turn in range(3):  # on, off, on
         if turn:
-            s.tray_menu(30)  # "Options..."
+            s.tray_menu('options')
             wait_dialog(s)
             if language_build:
                 dismiss_language_build(s)
         s.click(control(s, 'Button', AUTORUN))
         s.click(control(s, 'Button', 'OK'))
         wait_dialog(s, shown=False)
-    s.tray_menu(62)  # "Exit"
+    s.tray_menu('exit')
     s.wait_until(lambda: not s.running(), 30, 'Lenzor to end')
 
 

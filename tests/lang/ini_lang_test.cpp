@@ -79,6 +79,15 @@ protected:
     TempFolder folder;
 };
 
+// Every message of the program's table, in its order, with its built-in text.
+std::string MiscLines() {
+    std::string lines;
+    for (const MessageText& message : ProgramMessageTexts()) {
+        lines += std::string(message.key) + "=" + std::string(message.text) + "\r\n";
+    }
+    return lines;
+}
+
 TEST_F(Localisation, TemplateListsEveryTranslatableTextInOwnershipOrder) {
     TestForm t;
     WriteLanguageTemplate(t.form);  // the frames of the main form
@@ -92,18 +101,8 @@ TEST_F(Localisation, TemplateListsEveryTranslatableTextInOwnershipOrder) {
         "FrameLenzorOpt1.CBLZPreview.Caption=Glass Preview\r\n"
         "FrameLenzorOpt1.CBLZContrast.Items[0]=None\r\n"
         "FrameLenzorOpt1.CBLZContrast.Items[1]=Negative\r\n"
-        "[Misc]\r\n"
-        "General=General\r\n"
-        "About=About\r\n"
-        "Pro version=Pro version\r\n"
-        "Readme.txt=Readme.txt\r\n"
-        "ProVersion.txt=ProVersion.txt\r\n"
-        "TFrameLenzorOpt.EnterAnyZoom=(enter any...)\r\n"
-        "ErrorCaption=Error\r\n"
-        "TFrameLenzorOpt.ErrZoomfactor=Syntax error in \"Zoom factor\" value!\r\n"
-        "TFrameLenzorOpt.ErrUpdateInterval=Syntax error in \"Update Interval\" value!\r\n"
-        "AutoRunFailed=Lenzor could not change whether it starts with Windows: your account may "
-        "not write the registry's Run key.\r\n"
+        "[Misc]\r\n" +
+        MiscLines() +
         "[Form1]\r\n"
         "Form1.Caption=Lenzor\r\n"
         "Form1.BOK.Caption=OK\r\n"

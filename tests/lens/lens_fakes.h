@@ -90,8 +90,9 @@ public:
     bool win2000 = true;
     bool canExcludeFromCapture = true;
     FakeFrameClock* frameClock = nullptr;  // of the lens made last
-    std::string captureError;  // non-empty: CaptureScreen throws this
+    std::string captureError;              // non-empty: CaptureScreen throws this
     std::vector<LensRect> captures;
+    int pixelReads = 0;  // captures of one pixel without the pointer
 
     uint32_t TickCount() override { return tick; }
     bool PointerPos(LensPoint& position) override {
@@ -128,13 +129,18 @@ public:
     }
     bool CanExcludeFromCapture() override { return canExcludeFromCapture; }
     void CaptureScreen(const LensRect& rect, bool withPointer, Bitmap24& out) override {
-        if (!withPointer) {
-            throw std::logic_error("the lens always grabs the pointer too");
+        const bool pixelRead = rect.Width() == 1 && rect.Height() == 1 && !withPointer;
+        if (!withPointer && !pixelRead) {
+            throw std::logic_error("a redraw always grabs the pointer too");
         }
         if (!captureError.empty()) {
             throw std::runtime_error(captureError);
         }
-        captures.push_back(rect);
+        if (pixelRead) {
+            ++pixelReads;
+        } else {
+            captures.push_back(rect);
+        }
         out.SetSize(rect.Width(), rect.Height());
         for (int y = 0; y < out.Height(); ++y) {
             for (int x = 0; x < out.Width(); ++x) {
@@ -189,13 +195,17 @@ public:
         return picture.Resize(width, height);
     }
     void Present() override { presented.push_back(ToBitmap24(picture.view)); }
-    void SetExcludedFromCapture(bool excluded) override { excludedFromCapture = excluded; }
+    void SetExcludedFromCapture(bool excluded) override {
+        ++exclusionCalls;
+        excludedFromCapture = excluded;
+    }
     void SetOverlay(const LensOverlay& value) override {
         ++overlayChanges;
         overlay = value;
     }
     PictureMemory picture;
     std::optional<bool> excludedFromCapture;  // none: never asked
+    int exclusionCalls = 0;
     LensOverlay overlay;
     int overlayChanges = 0;
 };

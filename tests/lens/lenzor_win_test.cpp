@@ -113,6 +113,41 @@ TEST_F(LenzorWinTest, TickShowsTheScreenAroundThePointerEnlargedByTwo) {
     DestroyCursor(cursor);
 }
 
+// A corner tracker would follow the pointer; frozen, it stays and keeps its picture under its
+// marks: the badge (light edge, top left), the frozen mark (top right) and the readout strip
+// (bottom) with the colour under the pointer where it froze.
+TEST_F(LenzorWinTest, AFrozenLensKeepsItsPictureUnderItsMarksWhileThePointerMoves) {
+    const Bitmap24 pattern = MakePattern(240, 200);
+    PictureWindow screen(pattern, 500, 300);
+    SetCursorPos(600, 400);
+    lens_.SetAlpha(255);
+    lens_.SetShowColor(true);
+    lens_.SetShown(true);
+    lens_.UpdateLens(false);
+    lens_.SetFrozen(true);
+    lens_.ShowZoomBadge();  // shown until a Tick a second later
+    const LensRect place = lens_.LensForm().Bounds();
+    const Bitmap24 held = lens_.Picture();
+    const auto frozen = [&](const Bitmap24& shot) {
+        return test::Crop(shot, 4, 44, 242, 160) == test::Crop(held, 0, 40, 242, 160) &&
+               shot.PixelColor(4 + 240, 4 + 240) == pattern.PixelColor(100, 100) &&
+               shot.PixelColor(4 + 237, 8) == 0xE0E0E0u;
+    };
+    const Bitmap24 shot = test::WaitForScreen(place, frozen);
+    EXPECT_TRUE(frozen(shot));
+    EXPECT_EQ(shot.PixelColor(8, 8), 0xE0E0E0u);
+    for (const LensPoint pointer : {LensPoint{520, 320}, {700, 480}, {300, 200}}) {
+        SetCursorPos(pointer.x, pointer.y);
+        lens_.UpdateLens(false);
+        lens_.Tick();
+        EXPECT_EQ(lens_.LensForm().Bounds(), place);
+        EXPECT_TRUE(frozen(test::WaitForScreen(place, frozen))) << pointer.x;
+    }
+    lens_.SetFrozen(false);
+    EXPECT_NE(lens_.LensForm().Bounds(), place) << "unfrozen, it goes to the pointer at once";
+    EXPECT_FALSE(lens_.TakeNewFailure());
+}
+
 TEST_F(LenzorWinTest, CornerTrackerFollowsThePointerWithItsBracket) {
     lens_.SetUpdateInterval(60000);
     lens_.SetShown(true);

@@ -98,6 +98,16 @@ std::string FirstDifference(const Bitmap24& got, const Bitmap24& want) {
     return "";
 }
 
+Bitmap24 Crop(const Bitmap24& picture, int left, int top, int width, int height) {
+    Bitmap24 part(width, height);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            part.SetPixelColor(x, y, picture.PixelColor(left + x, top + y));
+        }
+    }
+    return part;
+}
+
 PictureWindow::PictureWindow(const Bitmap24& picture, int left, int top, HCURSOR cursor)
     : picture_(picture), cursor_(cursor), left_(left), top_(top) {
     CreateParams params{};

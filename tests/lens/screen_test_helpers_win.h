@@ -39,6 +39,9 @@ Bitmap24 LensLook(const Bitmap24& picture, MarkerCorner corner);
 // Where `got` differs from `want` (their sizes, or the first pixel that differs), or "".
 std::string FirstDifference(const Bitmap24& got, const Bitmap24& want);
 
+// The part of a picture at (left, top) of the given size.
+Bitmap24 Crop(const Bitmap24& picture, int left, int top, int width, int height);
+
 // A borderless popup that shows a picture 1:1 and, if given, sets its own pointer image.
 class PictureWindow : public NativeWindow {
 public:

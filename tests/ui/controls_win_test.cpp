@@ -150,7 +150,7 @@ TEST_F(ControlsWinTest, RealControlsShowTheModel) {
     EXPECT_EQ(SendMessageW(brightness, TBM_GETRANGEMIN, 0, 0), -255);
     EXPECT_EQ(SendMessageW(brightness, TBM_GETRANGEMAX, 0, 0), 255);
     EXPECT_EQ(SendMessageW(brightness, TBM_GETPOS, 0, 0), -207);
-    EXPECT_EQ(SendMessageW(brightness, TBM_GETNUMTICS, 0, 0), 11);  // every 51 steps
+    EXPECT_EQ(SendMessageW(brightness, TBM_GETNUMTICS, 0, 0), 511);  // a mark at every step
     EXPECT_TRUE(GetWindowLongPtrW(Hwnd(*g.TrackBarLZAlpha), GWL_STYLE) & TBS_NOTICKS);
     EXPECT_EQ(SendMessageW(Hwnd(*g.HotKey1), HKM_GETHOTKEY, 0, 0),
               MAKEWORD('G', HOTKEYF_CONTROL | HOTKEYF_ALT));

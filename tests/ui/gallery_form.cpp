@@ -132,7 +132,6 @@ GalleryForm::GalleryForm() {
     TrackBarBrightness =
         &Place<TTrackBar>(form, TabSheet4, "TrackBarBrightness", Bounds(8, 76, 300, 32));
     TrackBarBrightness->SetRange(-255, 255);
-    TrackBarBrightness->SetFrequency(51);
     TrackBarBrightness->SetPosition(-207);
     Button2 = &Place<TButton>(form, TabSheet4, "Button2", Bounds(316, 80, 75, 24), "None");
     Button1 = &Place<TButton>(form, TabSheet4, "Button1", Bounds(316, 110, 75, 24), "Intense");
