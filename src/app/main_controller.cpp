@@ -83,6 +83,8 @@ void TMainController::FormCreate() {
     FStorage->Open();
     FOptions->LoadAll();
     FStorage->Close();
+    FDeferKeyReports = true;  // told once the language is chosen
+    RegisterHotKeys();
     ApplyOptionsToLens(*FOptions, *FLens);
 
     FForm->CreatePages();
@@ -93,9 +95,12 @@ void TMainController::FormCreate() {
 
     FForm->SelectLanguage(FOptions->Item(std::string(setting::Language)).GetValue().ToString());
 
-    // Last, so that a key another program holds is reported in the chosen language.
-    RegisterHotKeys();
-    LensShownChanged();
+    FDeferKeyReports = false;
+    for (const auto& [action, shortCut] : FDeferredKeyReports) {
+        ReportTakenKey(action, shortCut);
+    }
+    FDeferredKeyReports.clear();
+    LensShownChanged();  // the tools' entries and keys, and Timer1
 }
 
 void TMainController::Timer1Timer() {
@@ -282,11 +287,19 @@ void TMainController::RegisterHotKey(HotKeyAction action) {
     FTakenKeys.insert(action);
     item.SetShortCut(0);
     if (FReportedKeys.insert({action, *stored}).second) {
-        FPlatform.ShowMessageBox(
-            FormatMessage1(LangText(kMsgHotKeyTaken),
-                           ShortCutToText(*stored) + " (" + item.Caption() + ")"),
-            "Lenzor", MessageBoxKind::Warning);
+        if (FDeferKeyReports) {
+            FDeferredKeyReports.emplace_back(action, *stored);
+        } else {
+            ReportTakenKey(action, *stored);
+        }
     }
+}
+
+void TMainController::ReportTakenKey(HotKeyAction action, TShortCut shortCut) {
+    FPlatform.ShowMessageBox(FormatMessage1(LangText(kMsgHotKeyTaken),
+                                            ShortCutToText(shortCut) + " (" +
+                                                FForm->MenuItemFor(action).Caption() + ")"),
+                             "Lenzor", MessageBoxKind::Warning);
 }
 
 bool TMainController::CollectSettings(const GeneralSettings& general) {

@@ -69,6 +69,7 @@ private:
     // so they take no keys from other programs while Lenzor is idle.
     void RegisterHotKeys();
     void RegisterHotKey(HotKeyAction action);
+    void ReportTakenKey(HotKeyAction action, TShortCut shortCut);
     // After the lens was shown or hidden: the timer, the tools' keys and tray entries.
     void LensShownChanged();
     void StepLensZoom(bool zoomIn);
@@ -96,6 +97,9 @@ private:
     // ones already reported, so each is told once a run.
     std::set<HotKeyAction> FTakenKeys;
     std::set<std::pair<HotKeyAction, TShortCut>> FReportedKeys;
+    // At start-up the keys are registered before the language is chosen; their reports wait.
+    bool FDeferKeyReports = false;
+    std::vector<std::pair<HotKeyAction, TShortCut>> FDeferredKeyReports;
 };
 
 // The shortcut of a stored hot-key value, or none when the value is no valid combination

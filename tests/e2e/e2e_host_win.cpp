@@ -362,6 +362,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         }
         PumpFor(100);
     }
+    // The window exists before Lenzor has loaded its settings and registered its hot keys: it
+    // is ready once its message loop waits for input.
+    while (WaitForInputIdle(process.hProcess, 100) == WAIT_TIMEOUT &&
+           GetTickCount() - start < kStartTimeoutMs) {
+        PumpFor(20);
+    }
     // Keys the tests type go to the focused window: ready once the host has the focus back.
     do {
         SetForegroundWindow(host);
