@@ -1,5 +1,6 @@
 #include "lens/lens_system_win.h"
 
+#include "lens/frame_clock_win.h"
 #include "lens/os_version_win.h"
 #include "lens/screen_capture_win.h"
 
@@ -36,20 +37,8 @@ void LensSystemWin::CaptureScreen(const LensRect& rect, bool withPointer, Bitmap
     lenzor::CaptureScreen(withPointer, rect, out);
 }
 
-namespace {
-
-// Filled in by the live-follow work: a clock that never ticks.
-class StillClock : public FrameClock {
-public:
-    void Start() override {}
-    void Stop() override {}
-    bool Running() const override { return false; }
-};
-
-}  // namespace
-
-std::unique_ptr<FrameClock> LensSystemWin::CreateFrameClock(std::function<void()>) {
-    return std::make_unique<StillClock>();
+std::unique_ptr<FrameClock> LensSystemWin::CreateFrameClock(std::function<void()> onFrame) {
+    return std::make_unique<FrameClockWin>(std::move(onFrame));
 }
 
 // Filled in by the pixel-tools work.

@@ -1,6 +1,7 @@
 // TLenzor: the magnifier. Its owner calls Tick from a 10 ms timer; the lens redraws at most once
 // per UpdateInterval (grab around the pointer, contrast stage, marker) and in between only
-// follows the pointer. It talks to the system and its window only through lens_platform.h.
+// follows the pointer, or with LiveFollow redraws at the display's pace while the pointer moves.
+// It talks to the system and its window only through lens_platform.h.
 #pragma once
 
 #include "core/ent_stat.h"
@@ -89,8 +90,10 @@ public:
     // Off, a move between redraws only moves the window.
     bool LiveFollow() const { return liveFollow_; }
     void SetLiveFollow(bool value);
-    // The frame clock's call, once per display refresh while it runs.
+    // The frame clock's call, once per display refresh while it runs. The clock stops once the
+    // pointer has rested for kRestMs, or when the lens is hidden, frozen or LiveFollow is off.
     void DisplayFrame();
+    static constexpr uint32_t kRestMs = 100;
 
     // Bilinear enlarging and averaged reducing instead of blocks and dropped pixels.
     bool Smooth() const { return smooth_; }
@@ -126,6 +129,7 @@ private:
     bool ClickThroughFor(int mode) const;
     void ShowMarker(MarkerCorner corner);
     void RecordFailure(const std::string& text);
+    void UpdateLensAt(LensPoint pointer, bool positionOnly);
 
     LensSystem& system_;
     LensWindow* window_;
@@ -154,6 +158,8 @@ private:
     bool visibleToCapture_ = false;
     bool frozen_ = false;
     std::unique_ptr<FrameClock> frameClock_;
+    std::optional<LensPoint> drawnPointer_;  // where the pointer was at the last redraw
+    uint32_t lastMoveTick_ = 0;              // the last display frame that saw it move
 
     MarkerCorner marker_ = MarkerCorner::mkNone;
     Bitmap24 grab_;
