@@ -8,6 +8,9 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdint>
+#include <exception>
+#include <memory>
+#include <utility>
 
 #ifndef CREATE_WAITABLE_TIMER_HIGH_RESOLUTION
 #define CREATE_WAITABLE_TIMER_HIGH_RESOLUTION 0x00000002
@@ -143,6 +146,7 @@ struct FrameClockWin::Shared {
     HANDLE run = CreateEventW(nullptr, TRUE, FALSE, nullptr);  // set while running
     HANDLE quit = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     std::atomic<unsigned> starts{0};
+    std::atomic<bool> workerEnded{false};
     HWND target = nullptr;  // set before the worker starts
 };
 
@@ -166,6 +170,7 @@ DWORD WINAPI FrameClockWin::Worker(void* parameter) {
             shared.gate.Withdraw();
         }
     }
+    shared.workerEnded = true;
     return 0;
 }
 
@@ -245,6 +250,11 @@ void FrameClockWin::Stop() {
     running_ = false;
     ResetEvent(shared_->run);
     shared_->gate.Close();
+}
+
+// A worker that ended by a failed wait sends no more frames: the lens must not wait for them.
+bool FrameClockWin::Running() const {
+    return running_ && !shared_->workerEnded;
 }
 
 const FrameGate& FrameClockWin::Gate() const {

@@ -26,7 +26,7 @@ public:
     // lens keeps to its timer.
     void Start() override;
     void Stop() override;
-    bool Running() const override { return running_; }
+    bool Running() const override;
 
     // For measurements: the frames passed and dropped, and the worker (null before a Start).
     const FrameGate& Gate() const;
