@@ -2,7 +2,8 @@
 # Builds the native preset and runs every benchmark program with repetitions, reporting medians
 # (the machine is shared and noisy: compare medians and ratios, not single runs), and ends with
 # the summary table of the speed targets, every ratio computed within this run.
-# With --wine it also runs the whole-redraw benchmark of the win64 build under Wine.
+# With --wine it also runs the whole-redraw and the live-following benchmarks of the win64 build
+# under Wine.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -22,6 +23,9 @@ if [ "${1:-}" = "--wine" ]; then
     echo "== redraw_bench (Wine)"
     LENZOR_SCREEN=1280x1024x24 LENZOR_WINE_ROOT="$root/build/win64/wine" \
         scripts/wine-run.sh build/win64/tests/e2e/redraw_bench.exe | tee "$results/redraw.txt"
+    echo "== follow_bench (Wine)"
+    LENZOR_SCREEN=1280x1024x24 LENZOR_WINE_ROOT="$root/build/win64/wine" \
+        scripts/wine-run.sh build/win64/tests/e2e/follow_bench.exe 3
 fi
 echo
 echo "== summary ($(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | xargs))"
