@@ -2,7 +2,8 @@
 # Builds the native preset and runs every benchmark program with repetitions, reporting medians
 # (the machine is shared and noisy: compare medians and ratios, not single runs), and ends with
 # the summary table of the speed targets, every ratio computed within this run.
-#   --wine          also runs the whole-redraw benchmark of the win64 build under Wine
+#   --wine          also runs the whole-redraw and the live-following benchmarks of the win64
+#                   build under Wine
 #   --simd PATHS    runs everything once per vector path, PATHS a comma-separated list of
 #                   reference, sse2, avx2 (the values of LENZOR_SIMD) or "all"; without it each
 #                   program takes the processor's best path
@@ -55,6 +56,9 @@ for path in "${paths[@]}"; do
         echo "== redraw_bench (Wine)"
         LENZOR_SCREEN=1280x1024x24 LENZOR_WINE_ROOT="$root/build/win64/wine" \
             scripts/wine-run.sh build/win64/tests/e2e/redraw_bench.exe | tee "$out/redraw.txt"
+        echo "== follow_bench (Wine)"
+        LENZOR_SCREEN=1280x1024x24 LENZOR_WINE_ROOT="$root/build/win64/wine" \
+            scripts/wine-run.sh build/win64/tests/e2e/follow_bench.exe 3
     fi
 done
 for path in "${paths[@]}"; do

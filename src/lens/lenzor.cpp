@@ -67,8 +67,22 @@ void TLenzor::Tick() {
         lastRenderTick_ = system_.TickCount();
         return;
     }
+    if (frameClock_->Running()) {
+        return;  // the display's frames follow the pointer; reading it here would only cost
+    }
     LensPoint pointer;
-    if (system_.PointerPos(pointer) && pointer != lastPointer_) {
+    if (!system_.PointerPos(pointer)) {
+        return;
+    }
+    // The picture is redrawn at the next display refresh rather than here, so redraws never
+    // come faster than the display shows them. A clock that cannot run leaves the old way.
+    if (liveFollow_ && !frozen_ && pointer != drawnPointer_ && IsShown()) {
+        frameClock_->Start();
+        if (frameClock_->Running()) {
+            return;
+        }
+    }
+    if (pointer != lastPointer_) {
         UpdateLens(true);
     }
 }
@@ -90,6 +104,13 @@ void TLenzor::UpdateLens(bool positionOnly) {
     LensPoint pointer;
     if (!system_.PointerPos(pointer)) {
         return;
+    }
+    UpdateLensAt(pointer, positionOnly);
+}
+
+void TLenzor::UpdateLensAt(LensPoint pointer, bool positionOnly) {
+    if (!positionOnly) {
+        drawnPointer_ = pointer;  // a failed redraw counts too: the next one retries anyway
     }
     try {
         PlaceLens(pointer);
@@ -263,12 +284,30 @@ void TLenzor::SetHeight(int height) {
     }
 }
 
-// Filled in by the live-follow work.
 void TLenzor::SetLiveFollow(bool value) {
     liveFollow_ = value;
+    if (!value) {
+        frameClock_->Stop();
+    }
 }
 
-void TLenzor::DisplayFrame() {}
+// A frame redraws only for a pointer that moved since the last redraw; the redraw also renews
+// the interval, so that at rest the next one comes UpdateInterval after it, not at once. The
+// clock keeps running through short pauses of the pointer (a mouse reports less often than a
+// fast display refreshes) and stops after a rest, when the timer takes over again.
+void TLenzor::DisplayFrame() {
+    LensPoint pointer;
+    if (!liveFollow_ || frozen_ || !IsShown() || !system_.PointerPos(pointer)) {
+        frameClock_->Stop();
+        return;
+    }
+    if (pointer != drawnPointer_) {
+        UpdateLensAt(pointer, false);
+        lastRenderTick_ = lastMoveTick_ = system_.TickCount();
+    } else if (system_.TickCount() - lastMoveTick_ >= kRestMs) {
+        frameClock_->Stop();
+    }
+}
 
 void TLenzor::SetShowColor(bool value) {
     showColor_ = value;

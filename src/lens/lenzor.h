@@ -1,6 +1,7 @@
 // TLenzor: the magnifier. Its owner calls Tick from a 10 ms timer; the lens redraws at most once
 // per UpdateInterval (grab around the pointer, contrast stage, marker) and in between only
-// follows the pointer. It talks to the system and its window only through lens_platform.h.
+// follows the pointer, or with LiveFollow redraws at the display's pace while the pointer moves.
+// It talks to the system and its window only through lens_platform.h.
 #pragma once
 
 #include "core/ent_stat.h"
@@ -92,8 +93,10 @@ public:
     // Off, a move between redraws only moves the window.
     bool LiveFollow() const { return liveFollow_; }
     void SetLiveFollow(bool value);
-    // The frame clock's call, once per display refresh while it runs.
+    // The frame clock's call, once per display refresh while it runs. The clock stops once the
+    // pointer has rested for kRestMs, or when the lens is hidden, frozen or LiveFollow is off.
     void DisplayFrame();
+    static constexpr uint32_t kRestMs = 100;
 
     // A strip along the bottom edge with the colour under the pointer (ColorUnderPointer, read
     // at each redraw and given to the window as the overlay's readout).
@@ -151,6 +154,7 @@ private:
     void Unfreeze();
     void CopyHeldGrab(const LensRect& rect, Bitmap24& out) const;
     std::optional<uint32_t> ColorAt(LensPoint point);
+    void UpdateLensAt(LensPoint pointer, bool positionOnly);
 
     LensSystem& system_;
     LensWindow* window_;
@@ -180,6 +184,8 @@ private:
     bool visibleToCapture_ = false;
     bool frozen_ = false;
     std::unique_ptr<FrameClock> frameClock_;
+    std::optional<LensPoint> drawnPointer_;  // where the pointer was at the last redraw
+    uint32_t lastMoveTick_ = 0;              // the last display frame that saw it move
 
     MarkerCorner marker_ = MarkerCorner::mkNone;
     Bitmap24 grab_;

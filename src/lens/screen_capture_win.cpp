@@ -31,9 +31,10 @@ void Clear(const DibSection& canvas) {
 // all when the source leaves the screen); the rest, which no monitor shows, is black rather than
 // whatever the system keeps there. A failed blit (a locked or secure desktop) leaves the picture
 // black too: the user can do nothing about it and the next redraw tries again.
-void BlitScreen(const DibSection& canvas, const LensRect& rect) {
+void BlitScreen(const DibSection& canvas, const LensRect& rect,
+                const std::vector<LensRect>& monitors) {
     std::vector<LensRect> parts;
-    for (const LensRect& monitor : MonitorRects()) {
+    for (const LensRect& monitor : monitors) {
         const LensRect part{std::max(rect.left, monitor.left), std::max(rect.top, monitor.top),
                             std::min(rect.right, monitor.right),
                             std::min(rect.bottom, monitor.bottom)};
@@ -73,6 +74,11 @@ void DrawCurrentPointer(HDC target, const LensRect& rect) {
 }  // namespace
 
 void CaptureScreen(bool withPointer, const LensRect& rect, Bitmap24& out) {
+    CaptureScreen(withPointer, rect, MonitorRects(), out);
+}
+
+void CaptureScreen(bool withPointer, const LensRect& rect, const std::vector<LensRect>& monitors,
+                   Bitmap24& out) {
     if (out.Width() != rect.Width() || out.Height() != rect.Height()) {
         out.SetSize(rect.Width(), rect.Height());  // else every byte is overwritten below
     }
@@ -80,7 +86,7 @@ void CaptureScreen(bool withPointer, const LensRect& rect, Bitmap24& out) {
         return;
     }
     const DibSection& canvas = CanvasFor(out.Width(), out.Height());
-    BlitScreen(canvas, rect);
+    BlitScreen(canvas, rect, monitors);
     if (withPointer) {
         DrawCurrentPointer(canvas.Dc(), rect);
     }

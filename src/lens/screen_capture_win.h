@@ -31,5 +31,8 @@ bool DrawPointerImage(HDC dc, HCURSOR cursor, POINT pointer, POINT origin);
 
 // CaptureScreenRect, then the pointer image when withPointer and the pointer is showing.
 void CaptureScreen(bool withPointer, const LensRect& rect, Bitmap24& out);
+// The same with the monitors as MonitorRects listed them.
+void CaptureScreen(bool withPointer, const LensRect& rect, const std::vector<LensRect>& monitors,
+                   Bitmap24& out);
 
 }  // namespace lenzor

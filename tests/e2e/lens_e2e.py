@@ -33,11 +33,12 @@ CORNER_OFFSET = 5
 
 
 
-def lens_ini(position=1, contrast=0, interval=100):
+def lens_ini(position=1, contrast=0, interval=100, extra=''):
     """Settings of a lens that follows the pointer from a corner, 5 pixels off, on Ctrl+Alt+G."""
     return ('[Common]\nFirstStart=0\nHotKeyShowGlass=49223\n[MouseControl]\n'
             'Lenzor.PositionMode=%d\nLenzor.ContrastMode=%d\nLenzor.UpdateInterval=%d\n'
-            'Lenzor.CornerTrackOffSet=%d\n' % (position, contrast, interval, CORNER_OFFSET))
+            'Lenzor.CornerTrackOffSet=%d\n%s' % (position, contrast, interval, CORNER_OFFSET,
+                                                 extra))
 
 
 def lens_at(shot, left, top):
@@ -95,6 +96,16 @@ def check_picture(shot, lens, reference, pointer, negative=False, grabbed_from=N
     return pointer_pixels
 
 
+def shows(shot, reference, lens, pointer, grabbed_from):
+    """The lens stands at lens and shows the screen around pointer, grabbed while it stood at
+    grabbed_from."""
+    try:
+        check_picture(shot, lens, reference, pointer, grabbed_from=grabbed_from)
+        return lens_at(shot, *lens)
+    except AssertionError:
+        return False
+
+
 def show_lens(session, pointer):
     session.xdotool('mousemove', '--sync', *pointer)
     session.xdotool('key', 'ctrl+alt+g')
@@ -147,32 +158,42 @@ def case_negative(args):
 
 
 def case_follow(args):
-    """With a 20-second update interval the lens follows the pointer at once but keeps its old
-    picture until the next redraw (a long interval, so that a busy machine has the time to see
-    the old picture before the redraw replaces it)."""
+    """Without live following and with a 20-second update interval the lens follows the pointer
+    at once but keeps its old picture until the next redraw (a long interval, so that a busy
+    machine has the time to see the old picture before the redraw replaces it)."""
     interval = 20
-    with Session(args, lens_ini(interval=interval * 1000)) as s:
+    with Session(args, lens_ini(interval=interval * 1000, extra='Lenzor.LiveFollow=0\n')) as s:
         reference = s.host_screen()
         first = (500, 380)
         show_lens(s, first)
         lens = (first[0] + CORNER_OFFSET, first[1] + CORNER_OFFSET)
-
-        def shows(sh, at, pointer, grabbed_from):
-            try:
-                check_picture(sh, at, reference, pointer, grabbed_from=grabbed_from)
-                return lens_at(sh, *at)
-            except AssertionError:
-                return False
-        s.wait_for(lambda sh: shows(sh, lens, first, lens), 30, 'the first picture')
+        s.wait_for(lambda sh: shows(sh, reference, lens, first, lens), 30, 'the first picture')
 
         second = (260, 200)
         moved = (second[0] + CORNER_OFFSET, second[1] + CORNER_OFFSET)
         moved_at = time.time()
         s.xdotool('mousemove', *second)
-        s.wait_for(lambda sh: shows(sh, moved, first, lens), interval,
+        s.wait_for(lambda sh: shows(sh, reference, moved, first, lens), interval,
                    'the lens to follow with its old picture')
-        s.wait_for(lambda sh: shows(sh, moved, second, moved), 2 * interval, 'the next redraw')
+        s.wait_for(lambda sh: shows(sh, reference, moved, second, moved), 2 * interval,
+                   'the next redraw')
         check(time.time() - moved_at > 1.0, 'redrawn long before the interval passed')
+
+
+def case_live(args):
+    """Live following, on where the file does not name it: after a move the lens shows the new
+    place at once, although its update interval is ten minutes."""
+    with Session(args, lens_ini(interval=600000)) as s:
+        reference = s.host_screen()
+        first = (500, 380)
+        show_lens(s, first)
+        lens = (first[0] + CORNER_OFFSET, first[1] + CORNER_OFFSET)
+        s.wait_for(lambda sh: shows(sh, reference, lens, first, lens), 30, 'the first picture')
+        for second in ((260, 200), (700, 300)):  # each grab clear of where the lens stood
+            moved = (second[0] + CORNER_OFFSET, second[1] + CORNER_OFFSET)
+            s.xdotool('mousemove', *second)
+            s.wait_for(lambda sh: shows(sh, reference, moved, second, moved), 30,
+                       'the picture of the new place')
 
 
 def case_tray(args):
@@ -201,7 +222,7 @@ def case_tray(args):
 
 
 CASES = {'corner': case_corner_tracker, 'negative': case_negative, 'follow': case_follow,
-         'tray': case_tray}
+         'live': case_live, 'tray': case_tray}
 
 
 if __name__ == '__main__':
