@@ -55,10 +55,10 @@ for path in "${paths[@]}"; do
     if [ "$wine" = 1 ]; then
         echo "== redraw_bench (Wine)"
         LENZOR_SCREEN=1280x1024x24 LENZOR_WINE_ROOT="$root/build/win64/wine" \
-            scripts/wine-run.sh build/win64/tests/e2e/redraw_bench.exe | tee "$out/redraw.txt"
+            scripts/wine-run.sh build/win64/bench/wine/redraw_bench.exe | tee "$out/redraw.txt"
         echo "== follow_bench (Wine)"
         LENZOR_SCREEN=1280x1024x24 LENZOR_WINE_ROOT="$root/build/win64/wine" \
-            scripts/wine-run.sh build/win64/tests/e2e/follow_bench.exe 3
+            scripts/wine-run.sh build/win64/bench/wine/follow_bench.exe 3
     fi
 done
 for path in "${paths[@]}"; do

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # idle-cpu.sh [SECONDS] [LENZOR.exe] [BARE.exe]
 # Idle cost of Lenzor.exe (lens hidden, no dialog) against a bare Win32 program with a 10 ms
-# timer (tests/e2e/bare_timer_win.cpp): each runs alone under Wine on one private Xvfb, in a
+# timer (bench/wine/bare_timer_win.cpp): each runs alone under Wine on one private Xvfb, in a
 # fresh prefix, and after a settling time the CPU time (user + system) of the program and of
 # its wineserver is taken over SECONDS (default 30). Prints both and their ratio. Builds the
 # win64 targets first unless both programs are given.
@@ -10,7 +10,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 seconds=${1:-30}
 lenzor=${2:-build/win64/app/Lenzor.exe}
-bare=${3:-build/win64/tests/e2e/bare_timer.exe}
+bare=${3:-build/win64/bench/wine/bare_timer.exe}
 settle=${LENZOR_IDLE_SETTLE:-8}
 if [ $# -lt 3 ]; then
     bash scripts/build.sh win64 >/dev/null

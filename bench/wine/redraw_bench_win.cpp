@@ -2,7 +2,7 @@
 // (screen capture, contrast stage, stretch, marker, paint, topmost) per contrast mode, for a
 // 250 x 250 and a 1000 x 1000 lens at zoom 2, against the screen copy alone, and the parts
 // every mode pays; the presentation also with all the window's marks over the picture.
-//   LENZOR_SCREEN=1280x1024x24 scripts/wine-run.sh build/win64/tests/e2e/redraw_bench.exe
+//   LENZOR_SCREEN=1280x1024x24 scripts/wine-run.sh build/win64/bench/wine/redraw_bench.exe
 #include "lens/lens_system_win.h"
 #include "lens/lens_window_win.h"
 #include "lens/lens_render.h"

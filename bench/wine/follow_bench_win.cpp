@@ -7,7 +7,7 @@
 // dropped, and the CPU time per redraw divided by the cost of the screen copy alone (its CPU
 // time, and its wall time); and, to tell the costs apart, a hidden lens and a lens held where
 // the pointer never goes. Medians over the repetitions, which alternate the cases.
-//   LENZOR_SCREEN=1280x1024x24 scripts/wine-run.sh build/win64/tests/e2e/follow_bench.exe [REPS]
+//   LENZOR_SCREEN=1280x1024x24 scripts/wine-run.sh build/win64/bench/wine/follow_bench.exe [REPS]
 #include "lens/frame_clock_win.h"
 #include "lens/lens_system_win.h"
 #include "lens/lens_window_win.h"
