@@ -136,8 +136,7 @@ TEST(LensBadValuesTest, TheLensSurvivesEverySettingAHandEditedFileCanGive) {
         for (const LensPoint& p : pointers) {
             rig.system.pointer = p;
             for (int i = 0; i < 3; ++i, tick += 60) {
-                rig.system.tick = tick;
-                lens.Tick();
+                rig.TickAt(tick);
                 const LensRect b = rig.window->bounds;
                 EXPECT_LE(std::abs(int64_t{b.left}), int64_t{1} << 24);
                 EXPECT_LE(std::abs(int64_t{b.top}), int64_t{1} << 24);

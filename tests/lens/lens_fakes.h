@@ -222,6 +222,11 @@ struct LensRig {
         window = owned.get();
         lens = std::make_unique<TLenzor>(system, std::move(owned));
     }
+    // The clock reaches `tick` and the lens takes that timer tick.
+    void TickAt(uint32_t tick) {
+        system.tick = tick;
+        lens->Tick();
+    }
 };
 
 }  // namespace lenzor::testing

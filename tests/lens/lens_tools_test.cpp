@@ -3,7 +3,7 @@
 #include "lens/lens_grid.h"
 #include "lens/lens_overlay_text.h"
 #include "lens/lens_render.h"
-#include "lens_fakes.h"
+#include "shown_lens_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -88,16 +88,8 @@ TEST(PixelGridTest, LinesOnTheBlockEdgesAndABoxAroundThePointersBlock) {
     }
 }
 
-class LensToolsTest : public ::testing::Test {
+class LensToolsTest : public ShownLensTest {
 protected:
-    void SetUp() override {
-        lens.SetPositionMode(pmUnderCursor);
-        lens.SetShown(true);
-    }
-    void TickAt(uint32_t tick) {
-        rig.system.tick = tick;
-        lens.Tick();
-    }
     // What a lens of its own shows at that zoom and pointer, unfrozen.
     static Bitmap24 FreshPicture(double zoom, LensPoint pointer, int contrastMode = cmNone) {
         LensRig other;
@@ -109,9 +101,6 @@ protected:
         other.lens->UpdateLens(false);
         return other.window->presented.at(0);
     }
-    LensRig rig;
-    TLenzor& lens = *rig.lens;
-    FakeWindow& window = *rig.window;
 };
 
 TEST_F(LensToolsTest, AFrozenLensHoldsPictureAndPlaceUntilHiddenOrAModeChanges) {

@@ -1,6 +1,6 @@
 // TLenzor on fakes: construction, the window-style rule, setter guards, the throttled tick, the
 // full redraw and what happens when a redraw fails.
-#include "lens_fakes.h"
+#include "shown_lens_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -85,20 +85,7 @@ TEST(LenzorTest, RefusesUnusableZoomFactorsAndClampsAlpha) {
     EXPECT_EQ(lens.Alpha(), 0);
 }
 
-class LenzorTickTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        lens.SetPositionMode(pmUnderCursor);
-        lens.SetShown(true);
-    }
-    void TickAt(uint32_t tick) {
-        rig.system.tick = tick;
-        lens.Tick();
-    }
-    LensRig rig;
-    TLenzor& lens = *rig.lens;
-    FakeWindow& window = *rig.window;
-};
+using LenzorTickTest = ShownLensTest;
 
 TEST_F(LenzorTickTest, RedrawsOncePerIntervalAndOnlyFollowsThePointerInBetween) {
     TickAt(1000);

@@ -29,16 +29,14 @@ TEST(LiveFollowTest, WhatATickAndTheNextFrameDo) {
         rig.lens->SetPositionMode(pmUnderCursor);
         rig.lens->SetLiveFollow(c.liveFollow);
         rig.lens->SetShown(true);
-        rig.system.tick = 1000;
-        rig.lens->Tick();
+        rig.TickAt(1000);
         ASSERT_EQ(rig.window->presented.size(), 1u);
         rig.lens->SetShown(c.shown);
         const int moves = rig.window->moves;
         if (c.moved) {
             rig.system.pointer = {600, 300};
         }
-        rig.system.tick = c.tick;
-        rig.lens->Tick();
+        rig.TickAt(c.tick);
         EXPECT_EQ(rig.window->presented.size(), c.drawnByTick ? 2u : 1u);
         EXPECT_EQ(rig.window->moves > moves, c.movedByTick);
         EXPECT_EQ(rig.system.frameClock->Running(), c.clockRuns);
@@ -57,16 +55,13 @@ TEST(LiveFollowTest, FramesFollowUntilTheRestThenTheIntervalCountsFromTheLastRed
     FakeFrameClock*& clock = rig.system.frameClock;
     lens.SetLiveFollow(true);
     lens.SetShown(true);
-    rig.system.tick = 1000;
-    lens.Tick();
+    rig.TickAt(1000);
     rig.system.pointer = {600, 300};
-    rig.system.tick = 1010;
-    lens.Tick();
+    rig.TickAt(1010);
     rig.system.tick = 1016;
     clock->Fire();
     rig.system.pointer = {610, 300};
-    rig.system.tick = 1020;
-    lens.Tick();  // the running clock's next frame draws this move, not the tick
+    rig.TickAt(1020);  // the running clock's next frame draws this move, not the tick
     EXPECT_EQ(rig.window->presented.size(), 2u);
     rig.system.tick = 1033;
     clock->Fire();
@@ -76,16 +71,13 @@ TEST(LiveFollowTest, FramesFollowUntilTheRestThenTheIntervalCountsFromTheLastRed
     rig.system.tick = 1033 + TLenzor::kRestMs;
     EXPECT_FALSE(clock->Fire()) << "a rest stops it";
     EXPECT_EQ(rig.window->presented.size(), 3u);
-    rig.system.tick = 1132;
-    lens.Tick();
+    rig.TickAt(1132);
     EXPECT_EQ(rig.window->presented.size(), 3u);
-    rig.system.tick = 1133;
-    lens.Tick();
+    rig.TickAt(1133);
     EXPECT_EQ(rig.window->presented.size(), 4u);
 
     rig.system.pointer = {620, 300};
-    rig.system.tick = 1140;
-    lens.Tick();
+    rig.TickAt(1140);
     lens.SetShown(false);
     EXPECT_FALSE(clock->Fire()) << "hiding the lens stops it";
     lens.SetShown(true);
