@@ -29,20 +29,20 @@ int XineramaIsActive(Display *display) {
 XineramaScreenInfo *XineramaQueryScreens(Display *display, int *count) {
     (void)display;
     XineramaScreenInfo *heads = calloc(kMaxHeads, sizeof *heads);
-    const char *spec = getenv("LENZOR_XINERAMA");
+    const char *layout = getenv("LENZOR_XINERAMA");
     int n = 0;
-    while (heads && spec && n < kMaxHeads) {
+    while (heads && layout && n < kMaxHeads) {
         int x, y, w, h, used = 0;
-        if (sscanf(spec, "%d,%d,%d,%d%n", &x, &y, &w, &h, &used) != 4) {
+        if (sscanf(layout, "%d,%d,%d,%d%n", &x, &y, &w, &h, &used) != 4) {
             break;
         }
         heads[n] = (XineramaScreenInfo){n, (short)x, (short)y, (short)w, (short)h};
         ++n;
-        spec += used;
-        if (*spec != ';') {
+        layout += used;
+        if (*layout != ';') {
             break;
         }
-        ++spec;
+        ++layout;
     }
     *count = heads ? n : 0;
     return heads;
