@@ -52,4 +52,19 @@ void SmoothDownSse2(const int16_t* const* rows, int taps, const DownTarget* targ
 void SmoothDownAvx2(const int16_t* const* rows, int taps, const DownTarget* targets,
                     int targetCount, int count);
 
+// The same, one value at a time, for out[i], i in [from, count): the end of a row the vectors
+// leave over.
+inline void SmoothDownRest(const int16_t* const* rows, int taps, const DownTarget* targets,
+                           int targetCount, int from, int count) {
+    for (int i = from; i < count; ++i) {
+        for (int k = 0; k < targetCount; ++k) {
+            int sum = 0;
+            for (int t = 0; t < taps; ++t) {
+                sum += targets[k].weights[t] * rows[t][i];
+            }
+            targets[k].out[i] = static_cast<uint8_t>(sum >> kDownShift);
+        }
+    }
+}
+
 }  // namespace lenzor

@@ -125,15 +125,7 @@ void DownRows(const int16_t* const* rows, int taps, const DownTarget* targets, i
             _mm_storeu_si128(reinterpret_cast<__m128i*>(targets[k].out + i), Bytes(sums[k]));
         }
     }
-    for (; i < count; ++i) {
-        for (int k = 0; k < kTargets; ++k) {
-            int sum = 0;
-            for (int t = 0; t < taps; ++t) {
-                sum += targets[k].weights[t] * rows[t][i];
-            }
-            targets[k].out[i] = static_cast<uint8_t>(sum >> kDownShift);
-        }
-    }
+    SmoothDownRest(rows, taps, targets, kTargets, i, count);
 }
 
 }  // namespace
