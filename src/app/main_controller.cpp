@@ -13,7 +13,6 @@
 #include "ui/menu.h"
 #include "ui/timer.h"
 
-
 namespace lenzor {
 namespace {
 

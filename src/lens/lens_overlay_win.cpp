@@ -18,15 +18,10 @@ constexpr COLORREF kBoxFill = RGB(32, 32, 32);
 constexpr COLORREF kBoxEdge = RGB(224, 224, 224);
 constexpr COLORREF kBoxInk = RGB(255, 255, 255);
 
-void Fill(HDC dc, const RECT& rect, COLORREF color) {
-    SetDCBrushColor(dc, color);
-    FillRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
-}
-
 void DarkBox(HDC dc, const RECT& box) {
-    Fill(dc, box, kBoxEdge);
+    FillSolid(dc, box, kBoxEdge);
     const RECT inner{box.left + 1, box.top + 1, box.right - 1, box.bottom - 1};
-    Fill(dc, inner, kBoxFill);
+    FillSolid(dc, inner, kBoxFill);
 }
 
 SIZE TextSize(HDC dc, const std::wstring& text) {
@@ -46,9 +41,9 @@ void DrawReadout(HDC dc, const RECT& area, uint32_t color, UINT dpi) {
     const int height = std::min<int>(ReadoutStripHeight(dc, dpi), area.bottom - area.top);
     const RECT strip{area.left, area.bottom - height, area.right, area.bottom};
     const COLORREF ink = ReadoutTextColor(color);
-    Fill(dc, strip, color);
+    FillSolid(dc, strip, color);
     // A line in the text's colour parts the strip from a picture of the same colour.
-    Fill(dc, RECT{strip.left, strip.top, strip.right, strip.top + 1}, ink);
+    FillSolid(dc, RECT{strip.left, strip.top, strip.right, strip.top + 1}, ink);
     const int margin = ScaleToDpi(6, dpi);
     RECT text{strip.left + margin, strip.top + 1, strip.right - margin, strip.bottom};
     std::wstring line = Widen(ReadoutText(color));

@@ -4,6 +4,7 @@
 #include "lens/lens_overlay_win.h"
 #include "win/dll_function_win.h"
 #include "win/dpi_win.h"
+#include "win/gdi_win.h"
 
 #include <algorithm>
 
@@ -43,11 +44,6 @@ public:
         CreateNativeWindow(params);
     }
 };
-
-void FillColor(HDC dc, const RECT& rect, COLORREF color) {
-    SetDCBrushColor(dc, color);
-    FillRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
-}
 
 }  // namespace
 
@@ -228,11 +224,11 @@ void LensWindowWin::PaintPictureArea(HDC dc, const RECT& area) {
     // What the picture does not cover is panel-grey.
     const COLORREF panel = GetSysColor(COLOR_BTNFACE);
     if (shownRight < area.right) {
-        FillColor(dc, RECT{std::max(shownRight, area.left), area.top, area.right, area.bottom},
+        FillSolid(dc, RECT{std::max(shownRight, area.left), area.top, area.right, area.bottom},
                   panel);
     }
     if (shownBottom < area.bottom) {
-        FillColor(dc, RECT{area.left, std::max(shownBottom, area.top), area.right, area.bottom},
+        FillSolid(dc, RECT{area.left, std::max(shownBottom, area.top), area.right, area.bottom},
                   panel);
     }
     RestoreDC(dc, -1);
@@ -246,11 +242,11 @@ void LensWindowWin::Paint(HDC dc) {
     // Frame and bracket: the bracket is a red square of which only the frame's part shows.
     SaveDC(dc);
     ExcludeClipRect(dc, area.left, area.top, area.right, area.bottom);
-    FillColor(dc, client, LensFrameColor());
+    FillSolid(dc, client, LensFrameColor());
     if (marker_ == MarkerCorner::mkTopLeft) {
-        FillColor(dc, RECT{0, 0, kMarkerSize, kMarkerSize}, LensBracketColor());
+        FillSolid(dc, RECT{0, 0, kMarkerSize, kMarkerSize}, LensBracketColor());
     } else if (marker_ == MarkerCorner::mkBottomRight) {
-        FillColor(dc,
+        FillSolid(dc,
                   RECT{client.right - kMarkerSize, client.bottom - kMarkerSize, client.right,
                        client.bottom},
                   LensBracketColor());

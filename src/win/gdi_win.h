@@ -1,6 +1,6 @@
 // Owners of the GDI objects the program draws with: each releases what it holds when it goes,
 // so no early return or exception leaks a device context or a bitmap, and no bitmap is deleted
-// while still selected.
+// while still selected. Also the one way the program fills a rectangle with a colour.
 #pragma once
 
 #include <windows.h>
@@ -102,5 +102,11 @@ private:
     HBITMAP bitmap_ = nullptr;
     HGDIOBJ previous_ = nullptr;
 };
+
+// Fills rect with one colour, through the DC's own brush: no brush to make or free.
+inline void FillSolid(HDC dc, const RECT& rect, COLORREF color) {
+    SetDCBrushColor(dc, color);
+    FillRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+}
 
 }  // namespace lenzor
