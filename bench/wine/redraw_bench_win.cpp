@@ -1,7 +1,7 @@
 // Benchmark, run by hand under Wine (not a test): the median time of one whole lens redraw
 // (screen capture, contrast stage, stretch, marker, paint, topmost) per contrast mode, for a
-// 250 x 250 and a 1000 x 1000 lens at zoom 2, against the screen copy alone, and the parts
-// every mode pays; the presentation also with all the window's marks over the picture.
+// 250 x 250 and a 1000 x 1000 lens at zoom 2, against the screen copy alone, the same with the
+// colour readout, and the parts every mode pays; the presentation also with all the window's marks over the picture.
 //   LENZOR_SCREEN=1280x1024x24 scripts/wine-run.sh build/win64/bench/wine/redraw_bench.exe
 #include "lens/lens_system_win.h"
 #include "lens/lens_window_win.h"
@@ -76,6 +76,14 @@ int main() {
                         std::string(lenzor::ContrastModeNames[mode]).c_str(), ms, ms / captureMs,
                         failure ? "  failed: " : "", failure ? failure->c_str() : "");
         }
+        // With the colour readout a redraw also reads the pixel under the pointer and draws
+        // the strip over the picture.
+        lens.SetContrastMode(lenzor::cmNone);
+        lens.SetShowColor(true);
+        const double readoutMs = MedianMs(repetitions, [&] { lens.UpdateLens(false); });
+        lens.SetShowColor(false);
+        std::printf("%4d x %-4d  %-23s  %8.3f ms  %5.2fx\n", side, side, "None, colour readout",
+                    readoutMs, readoutMs / captureMs);
         // Parts of a redraw that cost the same in every mode.
         const double pointerMs = MedianMs(repetitions, [&] {
             POINT p;

@@ -14,8 +14,12 @@ namespace {
 
 // The lens grabs a rectangle of the same size on every redraw: its DIB section is kept for the
 // next capture of that size. Its rows have Bitmap24's layout, so the result is one block copy.
+// A single pixel (the colour under the pointer, read at each redraw for the readout) has a
+// canvas of its own, so that reading it does not throw the lens's away every time.
 DibSection& CanvasFor(int width, int height) {
-    static std::unique_ptr<DibSection> canvas;
+    static std::unique_ptr<DibSection> pixel;
+    static std::unique_ptr<DibSection> area;
+    std::unique_ptr<DibSection>& canvas = width == 1 && height == 1 ? pixel : area;
     if (!canvas || canvas->Width() != width || canvas->Height() != height) {
         canvas.reset();
         canvas = std::make_unique<DibSection>(width, height, 24);
