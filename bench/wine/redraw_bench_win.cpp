@@ -1,7 +1,8 @@
 // Benchmark, run by hand under Wine (not a test): the median time of one whole lens redraw
 // (screen capture, contrast stage, stretch, marker, paint, topmost) per contrast mode, for a
 // 250 x 250 and a 1000 x 1000 lens at zoom 2, against the screen copy alone, the same with the
-// colour readout, and the parts every mode pays; the presentation also with all the window's marks over the picture.
+// colour readout, and the parts every mode pays; the presentation also with all the window's
+// marks over the picture.
 //   LENZOR_SCREEN=1280x1024x24 scripts/wine-run.sh build/win64/bench/wine/redraw_bench.exe
 #include "lens/lens_system_win.h"
 #include "lens/lens_window_win.h"
